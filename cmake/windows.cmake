@@ -1,0 +1,31 @@
+# Windows (MinGW-w64): the saver, its Windows tests and the end-to-end driver.
+# Everything is linked statically so the .scr needs no MinGW DLL.
+enable_language(RC)
+set(ROWFALL_WIN_LIBS gdi32 user32 advapi32 shell32 comctl32)
+set(STATIC_LINK -static -static-libgcc -static-libstdc++)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+add_library(rowfall_win STATIC ${ROWFALL_CORE_SOURCES} ${ROWFALL_WIN_SOURCES})
+target_link_libraries(rowfall_win PUBLIC ${ROWFALL_WIN_LIBS})
+target_link_options(rowfall_win PUBLIC ${STATIC_LINK})
+
+file(GLOB rc_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+add_executable(rowfall WIN32 ${ROWFALL_ENTRY_POINT} ${rc_sources})
+target_link_libraries(rowfall rowfall_win)
+set_target_properties(rowfall PROPERTIES SUFFIX ".scr")
+
+set(WINE_ENV "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
+
+if(ROWFALL_TESTS)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+  file(GLOB windows_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/windows/*.cpp)
+  add_executable(windows_tests ${windows_tests})
+  target_link_libraries(windows_tests rowfall_win gtest_main)
+  add_test(NAME windows_tests COMMAND windows_tests)
+  set_tests_properties(windows_tests PROPERTIES ENVIRONMENT "${WINE_ENV}" TIMEOUT 1200)
+
+  include(${CMAKE_SOURCE_DIR}/e2e/e2e.cmake OPTIONAL)
+endif()

@@ -1,0 +1,16 @@
+// Where the engine's drawing meets a real surface. With none attached the engine
+// plays headless; the Windows side draws with GDI into the back buffer.
+#pragma once
+#include "engine/palette.h"
+#include "engine/rect.h"
+
+class TCellDevice {
+public:
+    virtual ~TCellDevice() = default;
+    // One cell of the back buffer: a bevelled block when filled, else an empty square.
+    virtual void DrawCell(const TRect& cell, bool filled) = 0;
+    // One pixel of the back buffer (the row dissolve).
+    virtual void SetPixel(int32_t x, int32_t y, TColour colour) = 0;
+    // Copies the area from the back buffer to the window; true when the copy succeeded.
+    virtual bool CopyToWindow(const TRect& area) = 0;
+};

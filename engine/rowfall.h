@@ -1,0 +1,54 @@
+// The game engine: one well, one falling figure, score and lines, and the autopilot.
+#pragma once
+#include <cstdint>
+
+#include "engine/cell_device.h"
+#include "engine/rect.h"
+
+constexpr int32_t GlassColumns = 10;
+constexpr int32_t GlassRows = 20;
+
+// Calendar seconds at which the well was last cleared; the game-time clock counts from it.
+extern int32_t GameStart;
+
+class TRowfall {
+public:
+    TRowfall();
+
+    // Drawing goes to this surface; nullptr (the default) draws nothing.
+    TCellDevice* Device = nullptr;
+    TRect Dirty;
+    int32_t X = 0;
+    int32_t Y = 0;
+    int32_t Score = 0;
+    int32_t Lines = 0;
+    bool GameOver = false;
+    int32_t Kind = 0;
+    int32_t SavedKind = 0;
+    TRect GlassRect;
+    int32_t CellWidth = 0;
+    int32_t CellHeight = 0;
+    int32_t CellX[4] = {};
+    int32_t CellY[4] = {};
+    int32_t Glass[GlassColumns * GlassRows] = {};  // column-major: column * 20 + row
+    bool Live = false;
+
+    int32_t& Cell(int32_t col, int32_t row) { return Glass[col * GlassRows + row]; }
+    int32_t Cell(int32_t col, int32_t row) const { return Glass[col * GlassRows + row]; }
+
+    void ClearGlass();
+    void NewFigure();
+    int32_t ShiftX(int32_t dx);
+    int32_t ShiftY(int32_t dy);
+    int32_t Rotate(int32_t n);
+    int32_t ClearLines();
+    void FindBestMove(int32_t& rotation, int32_t& shift);
+    int32_t ValueGlass() const;
+
+    void ShowCell(int32_t col, int32_t row, int32_t filled);
+    void ShowFigure();
+    void HideFigure();
+    void ShowGlass();
+    void FlashLine(int32_t row);
+    void BlitRect(TRect& rect);
+};

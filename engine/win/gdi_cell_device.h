@@ -1,0 +1,29 @@
+// The engine's cells drawn with GDI into the back buffer, the dissolve pixels,
+// and the strip copies to the window.
+#pragma once
+#include <windows.h>
+
+#include "engine/cell_device.h"
+
+class TGdiCellDevice : public TCellDevice {
+public:
+    TGdiCellDevice();  // brushes from the start-up colours
+    ~TGdiCellDevice() override;  // restores both contexts, deletes the brushes
+    TGdiCellDevice(const TGdiCellDevice&) = delete;
+    TGdiCellDevice& operator=(const TGdiCellDevice&) = delete;
+
+    // Deletes the brushes it holds and makes four from the current colour slots.
+    void CreateBrushes();
+    // Restores the old contexts to their saved states, saves and keeps the new ones.
+    void Attach(HDC windowDC, HDC backDC);
+
+    void DrawCell(const TRect& cell, bool filled) override;
+    void SetPixel(int32_t x, int32_t y, TColour colour) override;
+    bool CopyToWindow(const TRect& area) override;
+
+    HDC WindowDC = nullptr;
+    HDC BackDC = nullptr;
+    int WindowDCState = 0;
+    int BackDCState = 0;
+    HBRUSH Brushes[4] = {};
+};

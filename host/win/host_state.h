@@ -1,0 +1,16 @@
+// Values the host sets once and several parts read.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+enum : uint8_t { ModeNone = 0, ModeConfig = 1, ModePreview = 2, ModePassword = 3, ModeSaver = 4 };
+
+extern uint8_t RunMode;
+extern HINSTANCE Instance;
+extern HWND ParentWindow;
+extern int32_t StartTime;
+extern HWND SaverWindow;
+extern int32_t MouseMoveCountdown;
+
+extern const char SaverClassName[];  // also the WIN.INI section

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Every test tier: native (sanitizers), fuzzing, the 32-bit release build, and the
+# Windows and end-to-end tests under Wine on a virtual display.
+set -uo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+fuzz_seconds="${FUZZ_SECONDS:-60}"
+jobs="$(nproc)"
+
+"$root/scripts/install-deps.sh" || exit 1
+
+passed=0
+failed=0
+tier() {  # tier NAME COMMAND...
+  local name="$1"; shift
+  echo "=== $name"
+  if "$@"; then passed=$((passed + 1)); echo "=== $name: passed"
+  else failed=$((failed + 1)); echo "=== $name: FAILED"; fi
+}
+
+configure() {  # configure DIR [cmake args...]
+  local dir="$1"; shift
+  cmake -S "$root" -B "$root/build/$dir" -G Ninja "$@" >/dev/null
+}
+
+native() {
+  configure native && cmake --build build/native -j "$jobs" &&
+    ctest --test-dir build/native --output-on-failure
+}
+
+fuzz() {
+  configure fuzz -DROWFALL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang &&
+    cmake --build build/fuzz -j "$jobs" &&
+    mkdir -p build/fuzz/corpus &&
+    build/fuzz/engine_fuzz -max_total_time="$fuzz_seconds" -print_final_stats=1 build/fuzz/corpus \
+      2>&1 | tail -n 15; return "${PIPESTATUS[0]}"
+}
+
+win32_release() {
+  configure win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-win32.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DROWFALL_TESTS=OFF &&
+    cmake --build build/win32 -j "$jobs" --target rowfall &&
+    file build/win32/rowfall.scr
+}
+
+win64_under_wine() {
+  configure win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-win64.cmake" &&
+    cmake --build build/win64 -j "$jobs" &&
+    "$root/scripts/setup-wine.sh" "$root/build/win64/wineprefix" &&
+    xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/ctest-wine.sh" "$root/build/win64"
+}
+
+tier native native
+tier fuzz fuzz
+tier win32-release win32_release
+tier win64-under-wine win64_under_wine
+
+echo "tiers: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
