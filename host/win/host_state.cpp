@@ -1,0 +1,10 @@
+#include "host/win/host_state.h"
+
+uint8_t RunMode = ModeNone;
+HINSTANCE Instance = nullptr;
+HWND ParentWindow = nullptr;
+int32_t StartTime = 0;
+HWND SaverWindow = nullptr;
+int32_t MouseMoveCountdown = 7;
+
+const char SaverClassName[] = "Korvex Rowfall Screen Saver";
