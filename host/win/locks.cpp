@@ -1,0 +1,37 @@
+#include "host/win/locks.h"
+
+#include "engine/ticks.h"
+
+HANDLE GameLock = nullptr;
+HANDLE AutoPlayLock = nullptr;
+HANDLE StopEvent = nullptr;
+
+bool AutoPlay = true;
+uint32_t LastKeyTime = 0;
+
+TLockScope::TLockScope(HANDLE lock)
+    : Lock_(lock), Owned_(WaitForSingleObject(lock, LockTimeout) != WAIT_TIMEOUT) {}
+
+TLockScope::~TLockScope() {
+    if (Owned_) ReleaseMutex(Lock_);
+}
+
+bool StopRequested() {
+    // A failed poll (closed or null handle) ends the run rather than spinning forever.
+    return WaitForSingleObject(StopEvent, 0) != WAIT_TIMEOUT;
+}
+
+void SetAutoPlay(bool on) {
+    TLockScope lock(AutoPlayLock);
+    if (!lock.Owned()) return;
+    AutoPlay = on;
+    if (!on) LastKeyTime = TickCount();
+}
+
+bool IsAutoPlay() {
+    TLockScope lock(AutoPlayLock);
+    if (!lock.Owned()) return false;
+    // Unsigned, so the difference stays right across the tick counter's wrap.
+    if (!AutoPlay && TickCount() - LastKeyTime > 3 * StepInterval) AutoPlay = true;
+    return AutoPlay;
+}
