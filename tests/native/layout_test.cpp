@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "pacing/layout.h"
+
+namespace {
+
+void ExpectRect(const TRect& r, int32_t l, int32_t t, int32_t rt, int32_t b) {
+    EXPECT_EQ(r.left, l);
+    EXPECT_EQ(r.top, t);
+    EXPECT_EQ(r.right, rt);
+    EXPECT_EQ(r.bottom, b);
+}
+
+bool Inside(const TRect& r, int32_t width, int32_t height) {
+    return r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height;
+}
+
+TEST(Layout, FullScreenAt1024x768) {
+    const TLayout l = ComputeLayout({0, 0, 1024, 768});
+    EXPECT_EQ(l.Scale, 1.0);
+    EXPECT_EQ(l.UnitA, 50);
+    EXPECT_EQ(l.UnitB, 30);
+    EXPECT_EQ(l.CellSize, 34);
+    ExpectRect(l.GlassRect, 342, 38, 682, 718);
+    ExpectRect(l.ScoreBox, 778, 209, 928, 259);
+    ExpectRect(l.LinesBox, 778, 359, 928, 409);
+    ExpectRect(l.TimeBox, 778, 509, 928, 559);
+    ExpectRect(l.ScoresBox, 71, 339, 271, 429);
+}
+
+TEST(Layout, FullScreenAt800x600HasAShorterLinesBox) {
+    const TLayout l = ComputeLayout({0, 0, 800, 600});
+    EXPECT_EQ(l.Scale, 0.78125);
+    EXPECT_EQ(l.UnitA, 39);
+    EXPECT_EQ(l.UnitB, 23);
+    EXPECT_EQ(l.CellSize, 27);
+    ExpectRect(l.GlassRect, 265, 30, 535, 570);
+    ExpectRect(l.ScoreBox, 608, 164, 725, 203);
+    ExpectRect(l.LinesBox, 608, 281, 725, 319);
+    ExpectRect(l.TimeBox, 608, 398, 725, 437);
+    ExpectRect(l.ScoresBox, 53, 266, 210, 334);
+    EXPECT_EQ(l.LinesBox.bottom - l.LinesBox.top, l.UnitA - 1);
+}
+
+TEST(Layout, PreviewAt152x112) {
+    const TLayout l = ComputeLayout({0, 0, 152, 112});
+    EXPECT_EQ(l.Scale, 0.1484375);
+    EXPECT_EQ(l.UnitA, 7);
+    EXPECT_EQ(l.UnitB, 4);
+    EXPECT_EQ(l.CellSize, 5);
+    ExpectRect(l.GlassRect, 51, 5, 101, 105);
+    ExpectRect(l.ScoreBox, 114, 32, 137, 39);
+    ExpectRect(l.LinesBox, 114, 53, 137, 59);
+    ExpectRect(l.TimeBox, 114, 74, 137, 81);
+    ExpectRect(l.ScoresBox, 10, 50, 39, 62);
+}
+
+// Sizes without a written table: the well and the boxes still fit and scale.
+TEST(Layout, OtherSizesKeepEverythingInsideTheClient) {
+    const struct {
+        int32_t width, height, unitA, unitB;
+    } sizes[] = {{1920, 1080, 93, 56}, {3840, 2160, 187, 112}, {21, 21, 1, 0}, {1280, 1024, 62, 37}};
+    for (const auto& s : sizes) {
+        SCOPED_TRACE(testing::Message() << s.width << "x" << s.height);
+        const TLayout l = ComputeLayout({0, 0, s.width, s.height});
+        EXPECT_EQ(l.UnitA, s.unitA);
+        EXPECT_EQ(l.UnitB, s.unitB);
+        EXPECT_GE(l.CellSize, 1);
+        EXPECT_TRUE(Inside(l.GlassRect, s.width, s.height));
+        EXPECT_EQ(l.GlassRect.right - l.GlassRect.left, 10 * l.CellSize);
+        EXPECT_EQ(l.GlassRect.bottom - l.GlassRect.top, 20 * l.CellSize);
+        // Centred across the width, within one pixel.
+        EXPECT_LE(l.GlassRect.left + l.GlassRect.right - s.width, 0);
+        EXPECT_GE(l.GlassRect.left + l.GlassRect.right - s.width, -1);
+        EXPECT_GE(l.ScoreBox.left, l.GlassRect.right);
+        EXPECT_LE(l.ScoresBox.right, l.GlassRect.left);
+        if (s.width >= 800) {
+            for (const TRect& box : {l.ScoreBox, l.LinesBox, l.TimeBox, l.ScoresBox})
+                EXPECT_TRUE(Inside(box, s.width, s.height));
+        }
+    }
+}
+
+TEST(Layout, ExactProductsWithScale) {
+    // 75 x 1920 / 1024 = 140.625: both box edges truncate the exact sum.
+    const TLayout l = ComputeLayout({0, 0, 1920, 1080});
+    const int32_t rightCentre = (1920 + l.GlassRect.right) / 2;
+    EXPECT_EQ(l.ScoreBox.left, rightCentre - 141);
+    EXPECT_EQ(l.ScoreBox.right, rightCentre + 140);
+    EXPECT_EQ(l.Scale, 1.875);
+}
+
+TEST(Layout, DegenerateClientsGiveEmptyButSaneGeometry) {
+    const TRect clients[] = {{0, 0, 0, 0}, {0, 0, 1, 1}, {0, 0, 5, 3}, {0, 0, 1024, 0}, {0, 0, 0, 768}};
+    for (const TRect& c : clients) {
+        SCOPED_TRACE(testing::Message() << c.right << "x" << c.bottom);
+        const TLayout l = ComputeLayout(c);
+        EXPECT_GE(l.CellSize, 0);
+        EXPECT_GE(l.UnitA, 0);
+        EXPECT_GE(l.UnitB, 0);
+        EXPECT_LE(l.GlassRect.left, l.GlassRect.right);
+        EXPECT_LE(l.GlassRect.top, l.GlassRect.bottom);
+    }
+    EXPECT_EQ(ComputeLayout({0, 0, 0, 0}).CellSize, 0);
+    EXPECT_EQ(ComputeLayout({0, 0, 0, 768}).CellSize, 34);
+    EXPECT_EQ(ComputeLayout({0, 0, 0, 768}).Scale, 0.0);
+}
+
+}  // namespace
