@@ -38,12 +38,12 @@ void MakeRamp(int32_t palette) {
 }
 
 void MakeHeights() {
-    Height(0, 0) = 128;
-    for (int32_t x = 1; x < TextureWidth; ++x) Height(x, 0) = Perturb(Height(x - 1, 0));
+    HeightAt(0, 0) = 128;
+    for (int32_t x = 1; x < TextureWidth; ++x) HeightAt(x, 0) = Perturb(HeightAt(x - 1, 0));
     for (int32_t y = 1; y < TextureHeight; ++y) {
-        Height(0, y) = Perturb(Height(0, y - 1));
+        HeightAt(0, y) = Perturb(HeightAt(0, y - 1));
         for (int32_t x = 1; x < TextureWidth; ++x)
-            Height(x, y) = Perturb((Height(x, y - 1) + Height(x - 1, y)) / 2);
+            HeightAt(x, y) = Perturb((HeightAt(x, y - 1) + HeightAt(x - 1, y)) / 2);
     }
 }
 
@@ -51,10 +51,10 @@ void SmoothHeights() {
     for (int32_t y = 1; y < TextureHeight - 1; ++y) {
         for (int32_t x = 1; x < TextureWidth - 1; ++x) {
             const int32_t edges =
-                Height(x + 1, y) + Height(x - 1, y) + Height(x, y + 1) + Height(x, y - 1);
-            const int32_t corners = Height(x + 1, y + 1) + Height(x - 1, y + 1) +
-                                    Height(x + 1, y - 1) + Height(x - 1, y - 1);
-            Height(x, y) = Height(x, y) / 4 + edges / 8 + corners / 16;
+                HeightAt(x + 1, y) + HeightAt(x - 1, y) + HeightAt(x, y + 1) + HeightAt(x, y - 1);
+            const int32_t corners = HeightAt(x + 1, y + 1) + HeightAt(x - 1, y + 1) +
+                                    HeightAt(x + 1, y - 1) + HeightAt(x - 1, y - 1);
+            HeightAt(x, y) = HeightAt(x, y) / 4 + edges / 8 + corners / 16;
         }
     }
 }

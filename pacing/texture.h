@@ -11,7 +11,7 @@ extern TColour Ramp[256];  // colour of each height
 // Column-major: the 320 cells of column x start at x * 320.
 extern int32_t HeightMap[TextureWidth * TextureHeight];
 
-inline int32_t& Height(int32_t x, int32_t y) { return HeightMap[x * TextureHeight + y]; }
+inline int32_t& HeightAt(int32_t x, int32_t y) { return HeightMap[x * TextureHeight + y]; }
 
 // Ramp for the palette, then a fresh height map smoothed twice.
 void GenerateTexture(int32_t palette);

@@ -49,7 +49,7 @@ TEST(Texture, HeightsStayInRangeThroughGenerationAndSmoothing) {
     for (uint32_t seed : {1u, 12345u, 0xFFFFFFFFu}) {
         SeedRandom(seed);
         MakeHeights();
-        EXPECT_EQ(Height(0, 0), 128);
+        EXPECT_EQ(HeightAt(0, 0), 128);
         EXPECT_TRUE(AllInByteRange());
         SmoothHeights();
         EXPECT_TRUE(AllInByteRange());
@@ -62,11 +62,11 @@ TEST(Texture, NeighboursDifferByTheBoundedStep) {
     SeedRandom(99);
     MakeHeights();
     for (int32_t x = 1; x < TextureWidth; ++x) {
-        const int32_t step = Height(x, 0) - Height(x - 1, 0);
+        const int32_t step = HeightAt(x, 0) - HeightAt(x - 1, 0);
         EXPECT_TRUE(step % 2 == 0 && step >= -60 && step <= 60) << x;
     }
     for (int32_t y = 1; y < TextureHeight; ++y) {
-        const int32_t step = Height(0, y) - Height(0, y - 1);
+        const int32_t step = HeightAt(0, y) - HeightAt(0, y - 1);
         EXPECT_TRUE(step % 2 == 0 && step >= -60 && step <= 60) << y;
     }
 }
@@ -85,7 +85,7 @@ TEST(Texture, GenerationFollowsTheDrawOrder) {
     }
     SeedRandom(7);
     MakeHeights();
-    for (int32_t x = 0; x < TextureWidth; ++x) EXPECT_EQ(Height(x, 0), row[x]) << x;
+    for (int32_t x = 0; x < TextureWidth; ++x) EXPECT_EQ(HeightAt(x, 0), row[x]) << x;
     // After 127,999 draws the generator is where a fresh run says it is.
     const int32_t next = DrawRandom();
     SeedRandom(7);
@@ -112,11 +112,11 @@ TEST(Texture, SmoothingKeepsTheBorderAndSoftensTheInside) {
     // One inner cell by hand: the first pass sees only raw values at (1, 1).
     SeedRandom(4242);
     MakeHeights();
-    const int32_t expected = Height(1, 1) / 4 +
-                             (Height(2, 1) + Height(0, 1) + Height(1, 2) + Height(1, 0)) / 8 +
-                             (Height(2, 2) + Height(0, 2) + Height(2, 0) + Height(0, 0)) / 16;
+    const int32_t expected = HeightAt(1, 1) / 4 +
+                             (HeightAt(2, 1) + HeightAt(0, 1) + HeightAt(1, 2) + HeightAt(1, 0)) / 8 +
+                             (HeightAt(2, 2) + HeightAt(0, 2) + HeightAt(2, 0) + HeightAt(0, 0)) / 16;
     SmoothHeights();
-    EXPECT_EQ(Height(1, 1), expected);
+    EXPECT_EQ(HeightAt(1, 1), expected);
     EXPECT_NE(smooth, raw);
 }
 

@@ -1,0 +1,69 @@
+#include "host/win/locks.h"
+#include "pacing/layout.h"
+#include "pacing/win/form.h"
+#include "settings/settings.h"
+
+namespace {
+
+void ApplyLayout(TForm& form) {
+    const TLayout layout = ComputeLayout(form.ClientRect);
+    Scale = layout.Scale;
+    UnitA = layout.UnitA;
+    UnitB = layout.UnitB;
+    form.GlassRect = layout.GlassRect;
+    form.CellWidth = form.CellHeight = layout.CellSize;
+    form.ScoreBox = layout.ScoreBox;
+    form.LinesBox = layout.LinesBox;
+    form.TimeBox = layout.TimeBox;
+    form.ScoresBox = layout.ScoresBox;
+}
+
+void ReleaseDevice(TForm& form) {
+    if (form.Window) {
+        if (form.BackDC) DeleteDC(form.BackDC);
+        if (form.BackBitmap) DeleteObject(form.BackBitmap);
+        if (form.WindowDC) ReleaseDC(form.Window, form.WindowDC);
+        form.BackDC = nullptr;
+        form.BackBitmap = nullptr;
+        form.WindowDC = nullptr;
+    }
+    if (form.Background) DeleteObject(form.Background);
+    form.Background = nullptr;
+}
+
+}  // namespace
+
+TForm::~TForm() { SetWindow(nullptr); }
+
+void TForm::SetWindow(HWND window) {
+    TLockScope lock(GameLock);
+    if (!lock.Owned()) return;
+
+    ReleaseDevice(*this);
+    if (!window) return;
+
+    Window = window;
+    RECT client{};
+    GetClientRect(Window, &client);
+    ClientRect = {client.left, client.top, client.right, client.bottom};
+    Width = ClientRect.right - ClientRect.left;
+    Height = ClientRect.bottom - ClientRect.top;
+    ApplyLayout(*this);
+
+    // Without a back buffer nothing can be shown: the one fatal condition.
+    WindowDC = GetDC(Window);
+    BackBitmap = CreateCompatibleBitmap(WindowDC, Width, Height);
+    BackDC = CreateCompatibleDC(WindowDC);
+    if (!WindowDC || !BackBitmap || !BackDC) ExitProcess(1);
+
+    ApplyPalette();
+    CellDevice.CreateBrushes();
+    MakeBackground();
+    SelectObject(BackDC, BackBitmap);
+
+    Rowfall.GlassRect = GlassRect;
+    Rowfall.CellWidth = CellWidth;
+    Rowfall.CellHeight = CellHeight;
+    Rowfall.Device = &CellDevice;
+    CellDevice.Attach(WindowDC, BackDC);
+}

@@ -1,0 +1,3 @@
+#include "presentation/text_buffer.h"
+
+char TextBuffer[256];

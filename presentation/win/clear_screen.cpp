@@ -1,0 +1,86 @@
+#include "engine/trace.h"
+#include "host/win/host_state.h"
+#include "host/win/locks.h"
+#include "pacing/layout.h"
+#include "pacing/texture.h"
+#include "pacing/win/form.h"
+#include "presentation/win/paint_area.h"
+#include "presentation/win/panel_font.h"
+#include "settings/settings.h"
+
+namespace {
+
+const char WebAddress[] = "www.korvex.example";
+
+// The texture stretched over the whole buffer, or the plain colour without one.
+void PaintBackground(TForm& form) {
+    const TRect all{0, 0, form.Width, form.Height};
+    HDC texture = form.Background ? CreateCompatibleDC(form.WindowDC) : nullptr;
+    if (texture) {
+        HGDIOBJ previous = SelectObject(texture, form.Background);
+        StretchBlt(form.BackDC, 0, 0, form.Width, form.Height, texture, 0, 0, TextureWidth,
+                   TextureHeight, SRCCOPY);
+        SelectObject(texture, previous);
+        DeleteDC(texture);
+    } else {
+        PaintArea(form, all, BackgroundColor, 1);
+    }
+    form.AddRect(all);
+}
+
+void DrawCentred(HDC dc, const char* text, const TRect& area) {
+    RECT r = ToRECT(area);
+    DrawTextA(dc, text, -1, &r, DT_CENTER);
+}
+
+void DrawLabel(HDC dc, const char* text, const TRect& box) {
+    TextOutA(dc, box.left, box.top - UnitA / 2, text, lstrlenA(text));
+}
+
+// Title, address and box labels: full-screen only, and only with ShowInfo.
+void DrawPanelTexts(TForm& form) {
+    HDC dc = form.BackDC;
+    const int32_t l = form.ClientRect.left;
+    const int32_t glassLeft = form.GlassRect.left;
+    const int32_t top = form.ScoresBox.top;
+    const int32_t bottom = form.ScoresBox.bottom;
+    SetBkMode(dc, TRANSPARENT);
+    {
+        TPanelFont font(dc, SmallFontSize, FW_NORMAL, true);
+        SetTextColor(dc, InfoColor);
+        DrawCentred(dc, WebAddress, {l, bottom + UnitB, glassLeft, bottom + 2 * UnitB});
+    }
+    SetTextColor(dc, TitleColor);
+    {
+        TPanelFont font(dc, TitleFontSize, FW_BOLD);
+        DrawCentred(dc, "Korvex", {l, top - 6 * UnitB, glassLeft, top - 4 * UnitB});
+        DrawCentred(dc, "Rowfall", {l, top - 4 * UnitB, glassLeft, top - 2 * UnitB});
+        DrawCentred(dc, "Cup", {l, top - 2 * UnitB, glassLeft, top});
+    }
+    TPanelFont font(dc, SmallFontSize, FW_NORMAL);
+    DrawLabel(dc, "Score:", form.ScoreBox);
+    DrawLabel(dc, "Lines:", form.LinesBox);
+    DrawLabel(dc, "Time:", form.TimeBox);
+}
+
+}  // namespace
+
+void TForm::ClearScreen() {
+    try {
+        TLockScope lock(GameLock);
+        if (!lock.Owned()) return;
+        Dirty = TRect{};
+        if (!BackDC || !WindowDC) return;
+
+        PaintBackground(*this);
+        if (RunMode == ModeSaver && Settings.ShowInfo) DrawPanelTexts(*this);
+        ShowHiScores();
+        DrawBox({GlassRect.left, GlassRect.top, GlassRect.right + 1, GlassRect.bottom + 1}, true);
+        ShowScore();
+        ShowTime();
+        Rowfall.ShowGlass();
+        FlushEngineChanges();
+    } catch (...) {
+        Trace("TRowfall::ClearScreen");
+    }
+}

@@ -1,0 +1,24 @@
+#include <ctime>
+
+#include "host/win/host_state.h"
+#include "host/win/locks.h"
+#include "engine/trace.h"
+#include "pacing/win/form.h"
+#include "presentation/clock_text.h"
+#include "presentation/text_buffer.h"
+#include "presentation/win/band_text.h"
+#include "settings/settings.h"
+
+void TForm::ShowTime() {
+    if (!Settings.ShowInfo) return;
+    try {
+        TLockScope lock(GameLock);
+        if (!lock.Owned()) return;
+        const int32_t now = static_cast<int32_t>(std::time(nullptr));
+        FormatClock(TextBuffer, sizeof TextBuffer, Settings.Time, now, StartTime, GameStart);
+        DrawBox(TimeBox);
+        if (RunMode == ModeSaver) DrawBandText(*this, TimeBox);
+    } catch (...) {
+        Trace("TForm::ShowTime()");
+    }
+}

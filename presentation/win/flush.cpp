@@ -1,0 +1,25 @@
+#include "host/win/locks.h"
+#include "pacing/win/form.h"
+
+void TForm::AddRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    AddRect(TRect{left, top, right, bottom});
+}
+
+void TForm::AddRect(const TRect& rect) { Dirty = Unite(Dirty, rect); }
+
+void TForm::Flush() {
+    TLockScope lock(GameLock);
+    if (!lock.Owned()) return;
+    // A failed copy keeps the area for the next flush.
+    if (BitBlt(WindowDC, Dirty.left, Dirty.top, Dirty.right - Dirty.left, Dirty.bottom - Dirty.top,
+               BackDC, Dirty.left, Dirty.top, SRCCOPY)) {
+        Dirty = TRect{};
+        GdiFlush();
+    }
+}
+
+void TForm::FlushEngineChanges() {
+    AddRect(Rowfall.Dirty);
+    Rowfall.Dirty = TRect{};
+    Flush();
+}
