@@ -1,4 +1,15 @@
 // "/reg": makes this program the current screen saver and switches the saver on.
 #pragma once
+#include <windows.h>
 
 void InstallSaver();
+
+// What the installation asks of the system. InstallSaver passes the real ones; tests pass
+// their own program path, platform and Windows directory.
+struct TInstallSystem {
+    const char* Program;                                    // argument zero
+    bool (*PlatformId)(DWORD& id);                          // false when the version is unknown
+    UINT(WINAPI* WindowsDirectory)(char* buffer, UINT capacity);  // GetWindowsDirectoryA's contract
+};
+
+void InstallSaverOn(const TInstallSystem& system);

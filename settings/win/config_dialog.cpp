@@ -1,0 +1,120 @@
+#include "settings/win/config_dialog.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "engine/trace.h"
+#include "host/win/host_state.h"
+#include "resources/resource.h"
+#include "settings/settings.h"
+#include "settings/win/settings_store.h"
+
+static_assert(IDC_CURRENT_TIME == TimeCurrent && IDC_RUN_TIME == TimeRun &&
+                  IDC_GAME_TIME == TimeGame,
+              "Time is stored as the id of its radio button");
+static_assert(IDC_LOW == PriorityLow && IDC_NORMAL == PriorityNormal && IDC_HIGH == PriorityHigh,
+              "Priority is stored as the id of its radio button");
+
+namespace {
+
+const char GamesPage[] = "http://www.korvex.example/cgi-bin/screen.pl/games.html?r=s&c=b";
+const char* const PaletteNames[] = {"Brown palette", "Blue palette", "Green palette",
+                                    "Black background"};
+constexpr LRESULT PaletteCount = sizeof PaletteNames / sizeof PaletteNames[0];
+
+HWND PaletteList = nullptr;  // the live dialog's combo box, fetched once per dialog
+
+bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void SetChecked(HWND dialog, int id, bool checked) {
+    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// The first of two radios that is checked, else the third id: no choice means the middle one.
+int32_t CheckedRadio(HWND dialog, int32_t first, int32_t second, int32_t otherwise) {
+    if (IsChecked(dialog, first)) return first;
+    if (IsChecked(dialog, second)) return second;
+    return otherwise;
+}
+
+void FillPaletteList(HWND dialog) {
+    if (!PaletteList) PaletteList = GetDlgItem(dialog, IDC_PALETTE);
+    if (PaletteList) {
+        SendMessageA(PaletteList, CB_RESETCONTENT, 0, 0);
+        for (const char* name : PaletteNames) {
+            SendMessageA(PaletteList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+        }
+    }
+    SendMessageA(PaletteList, CB_SETCURSEL, Settings.Palette, 0);
+}
+
+INT_PTR OnInitDialog(HWND dialog) {
+    LoadSettings();
+    CheckRadioButton(dialog, IDC_CURRENT_TIME, IDC_GAME_TIME, Settings.Time);
+    CheckRadioButton(dialog, IDC_LOW, IDC_HIGH, Settings.Priority);
+    SetChecked(dialog, IDC_PLAIN_BACKGROUND, !Settings.ShowBkgr);
+    SetChecked(dialog, IDC_SHOW_INFO, Settings.ShowInfo);
+    SetChecked(dialog, IDC_MANUAL_CONTROL, Settings.ManualControl);
+    FillPaletteList(dialog);
+    return TRUE;
+}
+
+void OnOk(HWND dialog) {
+    Settings.Time = CheckedRadio(dialog, IDC_CURRENT_TIME, IDC_RUN_TIME, IDC_GAME_TIME);
+    Settings.Priority = CheckedRadio(dialog, IDC_LOW, IDC_HIGH, IDC_NORMAL);
+    Settings.ShowBkgr = !IsChecked(dialog, IDC_PLAIN_BACKGROUND);
+    Settings.ShowInfo = IsChecked(dialog, IDC_SHOW_INFO);
+    Settings.ManualControl = IsChecked(dialog, IDC_MANUAL_CONTROL);
+    // CB_ERR (nothing selected) and anything past the list both mean the first palette.
+    const LRESULT selection = SendMessageA(PaletteList, CB_GETCURSEL, 0, 0);
+    Settings.Palette = selection < 0 || selection >= PaletteCount ? 0 : static_cast<int32_t>(selection);
+    EndDialog(dialog, IDOK);
+    SaveSettings();
+}
+
+void OnGetNewGames() {
+    ShellExecuteA(nullptr, "open", GamesPage, nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+INT_PTR OnCommand(HWND dialog, int id) {
+    switch (id) {
+        case IDOK: OnOk(dialog); return TRUE;
+        case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
+        case IDC_GET_GAMES: OnGetNewGames(); return TRUE;
+        default: return FALSE;
+    }
+}
+
+INT_PTR OnDestroy() {
+    PaletteList = nullptr;
+    PostQuitMessage(0);
+    return TRUE;
+}
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG: return OnInitDialog(dialog);
+        case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
+        case WM_CLOSE: EndDialog(dialog, IDCANCEL); return TRUE;
+        case WM_DESTROY: return OnDestroy();
+        default: return FALSE;
+    }
+}
+
+void TraceLastError() {
+    const DWORD error = GetLastError();
+    char text[256] = {};
+    // System texts may hold %1 inserts; with no arguments they must not be expanded.
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text - 1, nullptr);
+    Trace(text);
+}
+
+}  // namespace
+
+int32_t RunConfigDialog() {
+    const INT_PTR result = DialogBoxParamA(Instance, MAKEINTRESOURCEA(IDD_CONFIG),
+                                           GetForegroundWindow(), ConfigDialogProc, 0);
+    if (result < 0) TraceLastError();
+    return 0;
+}

@@ -1,0 +1,81 @@
+#include "settings/win/installer.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "settings/win/reg_key.h"
+
+namespace {
+
+constexpr UINT PathCapacity = 260;
+constexpr UINT LongestWindowsDirectory = 248;  // leaves room for "\system.ini" and its terminator
+const char SaverValue[] = "SCRNSAVE.EXE";
+const char SystemIniName[] = "\\system.ini";
+
+// Static storage: the posts below return before anyone reads these texts.
+const char* const ChangedSections[] = {
+    "HKEY_CURRENT_USER\\Control Panel\\Desktop",
+    "Control Panel\\Desktop",
+    "Desktop",
+    "boot",
+    "[boot]",
+    "system.ini",
+    "system.ini\\boot",
+};
+
+static_assert(sizeof(OSVERSIONINFOA) == 148, "the version query expects the ANSI record");
+
+bool SystemPlatformId(DWORD& id) {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!GetVersionExA(&version)) return false;
+    id = version.dwPlatformId;
+    return true;
+}
+
+void RecordInRegistry(const char* saver) {
+    TRegKey desktop;
+    desktop.Open(HKEY_CURRENT_USER, "Control Panel\\Desktop", false);
+    char current[PathCapacity] = {};
+    desktop.ReadString(SaverValue, current, PathCapacity);
+    // Repeated installs leave an equal value alone.
+    if (desktop.Status != ERROR_SUCCESS || lstrcmpiA(current, saver) != 0) {
+        desktop.WriteString(SaverValue, saver);
+    }
+    desktop.Close();
+}
+
+void RecordInSystemIni(const char* saver, UINT(WINAPI* windowsDirectory)(char*, UINT)) {
+    char ini[PathCapacity] = {};
+    const UINT length = windowsDirectory(ini, PathCapacity);
+    if (length < 1 || length > LongestWindowsDirectory) return;
+    std::memcpy(ini + length, SystemIniName, sizeof SystemIniName);
+    char current[PathCapacity] = {};
+    GetPrivateProfileStringA("boot", SaverValue, "", current, PathCapacity, ini);
+    if (lstrcmpiA(current, saver) != 0) WritePrivateProfileStringA("boot", SaverValue, saver, ini);
+}
+
+}  // namespace
+
+void InstallSaverOn(const TInstallSystem& system) {
+    char saver[PathCapacity] = {};
+    const DWORD length = GetShortPathNameA(system.Program, saver, PathCapacity);
+    if (length == 0 || length >= PathCapacity) return;
+    DWORD platform = 0;
+    if (!system.PlatformId(platform)) return;
+
+    if (platform == VER_PLATFORM_WIN32_NT) {
+        RecordInRegistry(saver);
+    } else {
+        RecordInSystemIni(saver, system.WindowsDirectory);
+    }
+    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_SENDCHANGE);
+    for (const char* section : ChangedSections) {
+        PostMessageA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(section));
+    }
+}
+
+void InstallSaver() {
+    const char* program = __argv && __argv[0] ? __argv[0] : "";
+    InstallSaverOn({program, SystemPlatformId, GetWindowsDirectoryA});
+}
