@@ -33,8 +33,10 @@ int32_t TRowfall::ClearLines() {
         for (int32_t row = GlassRows - 1; row >= 1; --row) {
             if (RowFull(*this, row)) FlashLine(row);
         }
+        // Each removal copies row 0 into row 1; those copies are not tested again, or a
+        // full row 0 would refill the row being removed for ever.
         int32_t removed = 0;
-        for (int32_t row = GlassRows - 1; row >= 1;) {
+        for (int32_t row = GlassRows - 1; row >= 1 + removed;) {
             if (RowFull(*this, row)) {
                 RemoveRow(*this, row);
                 ++removed;
