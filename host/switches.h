@@ -1,0 +1,25 @@
+// The command-line switches a screen saver is started with.
+#pragma once
+#include <cstdint>
+
+// True when the switch appears in text at the first occurrence of its first
+// character; position then holds that index. A failed match past the length
+// checks leaves -1 there. Case-sensitive; whatever follows the switch is ignored.
+bool MatchSwitch(const char* text, const char* switchText, int32_t& position);
+
+// The runtime's text-to-integer rules: white space skipped, one sign, decimal
+// digits up to the first other character, no digits giving 0. Overflow wraps
+// modulo 2^32 instead of being undefined.
+int32_t ParseHandleArgument(const char* text);
+
+// Which row of the switch table matched, in the order they are tried.
+enum class TSwitch : uint8_t { Install, Config, Preview, Password, None };
+
+struct TCommand {
+    TSwitch Switch = TSwitch::None;
+    int32_t Parent = 0;  // only for Preview and Password
+};
+
+// text: the command line behind the program name; argv: the start-up code's
+// argument list, whose entry 2 is the handle argument.
+TCommand ParseCommand(const char* text, int argc, const char* const* argv);
