@@ -12,15 +12,18 @@ constexpr UINT LongestWindowsDirectory = 248;  // leaves room for "\system.ini" 
 const char SaverValue[] = "SCRNSAVE.EXE";
 const char SystemIniName[] = "\\system.ini";
 
-// Static storage: the posts below return before anyone reads these texts.
-const char* const ChangedSections[] = {
-    "HKEY_CURRENT_USER\\Control Panel\\Desktop",
-    "Control Panel\\Desktop",
-    "Desktop",
-    "boot",
-    "[boot]",
-    "system.ini",
-    "system.ini\\boot",
+constexpr UINT NoticeTimeoutMs = 1000;  // per window; hung ones are skipped at once
+
+// Wide texts: an ANSI broadcast of this message reaches the windows garbled under Wine,
+// while the wide one is converted correctly for ANSI and Unicode windows alike.
+const wchar_t* const ChangedSections[] = {
+    L"HKEY_CURRENT_USER\\Control Panel\\Desktop",
+    L"Control Panel\\Desktop",
+    L"Desktop",
+    L"boot",
+    L"[boot]",
+    L"system.ini",
+    L"system.ini\\boot",
 };
 
 static_assert(sizeof(OSVERSIONINFOA) == 148, "the version query expects the ANSI record");
@@ -70,8 +73,11 @@ void InstallSaverOn(const TInstallSystem& system) {
         RecordInSystemIni(saver, system.WindowsDirectory);
     }
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_SENDCHANGE);
-    for (const char* section : ChangedSections) {
-        PostMessageA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(section));
+    // Sent, not posted: the system refuses to post a message that carries a pointer
+    // (ERROR_MESSAGE_SYNC_ONLY), so a post would reach no window at all.
+    for (const wchar_t* section : ChangedSections) {
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(section),
+                            SMTO_ABORTIFHUNG, NoticeTimeoutMs, nullptr);
     }
 }
 
