@@ -1,3 +1,97 @@
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include <cstdlib>
+#include <ctime>
+#include <initializer_list>
+
+#include "host/switches.h"
+#include "host/win/host_state.h"
+#include "host/win/locks.h"
+#include "host/win/password.h"
+#include "host/win/saver_window.h"
+#include "host/win/worker.h"
+#include "settings/win/config_dialog.h"
+#include "settings/win/installer.h"
+#include "settings/win/settings_store.h"
+
+namespace {
+
+constexpr uint32_t WorkerJoinMs = 5000;
+constexpr WORD SaverIcon = 101;
+
+// The game lock, the autopilot lock and the stop event, closed in creation
+// order once the worker is done with them, on every way out.
+class TSharedObjects {
+public:
+    TSharedObjects() {
+        GameLock = CreateMutexA(nullptr, FALSE, nullptr);
+        AutoPlayLock = CreateMutexA(nullptr, FALSE, nullptr);
+        StopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    }
+    ~TSharedObjects() {
+        WaitForWorker(WorkerJoinMs);
+        for (HANDLE* handle : {&GameLock, &AutoPlayLock, &StopEvent}) {
+            if (*handle) CloseHandle(*handle);
+            *handle = nullptr;
+        }
+    }
+    TSharedObjects(const TSharedObjects&) = delete;
+    TSharedObjects& operator=(const TSharedObjects&) = delete;
+};
+
+bool RegisterSaverClass() {
+    WNDCLASSEXA saverClass = {};
+    saverClass.cbSize = sizeof saverClass;
+    saverClass.style = CS_OWNDC;
+    saverClass.lpfnWndProc = SaverWindowProc;
+    saverClass.hInstance = Instance;
+    saverClass.hIcon = LoadIconA(Instance, MAKEINTRESOURCEA(SaverIcon));
+    saverClass.hIconSm = LoadIconA(Instance, MAKEINTRESOURCEA(SaverIcon));
+    saverClass.lpszClassName = SaverClassName;
+    return RegisterClassExA(&saverClass) != 0;
+}
+
+void TakeCommand(const char* commandLine) {
+    const TCommand command = ParseCommand(commandLine, __argc, __argv);
+    switch (command.Switch) {
+    case TSwitch::Install:
+        RunMode = ModeSaver;
+        InstallSaver();
+        break;
+    case TSwitch::Config: RunMode = ModeConfig; break;
+    case TSwitch::Preview:
+        ParentWindow = reinterpret_cast<HWND>(intptr_t{command.Parent});
+        RunMode = ModePreview;
+        break;
+    case TSwitch::Password:
+        ParentWindow = reinterpret_cast<HWND>(intptr_t{command.Parent});
+        RunMode = ModePassword;
+        break;
+    case TSwitch::None: RunMode = ModeSaver; break;
+    }
+}
+
+int32_t RunTheMode() {
+    switch (RunMode) {
+    case ModeConfig: return RunConfigDialog();
+    case ModePreview: return RunPreview();
+    case ModePassword: return ChangePassword();
+    default: return RunSaver();
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    StartTime = int32_t(std::time(nullptr));
+    Instance = instance;
+    LoadSettings();
+    TakeCommand(commandLine);
+    if ((RunMode == ModePreview || RunMode == ModeSaver) && !RegisterSaverClass()) return 0;
+    TSharedObjects objects;
+    try {
+        return RunTheMode();
+    } catch (...) {
+        return 0;  // the objects are closed on the way out all the same
+    }
+}

@@ -1,0 +1,62 @@
+#include "host/win/password.h"
+
+#include <windows.h>
+
+#include "engine/trace.h"
+#include "host/win/host_state.h"
+
+namespace {
+
+using TVerifyPassword = BOOL(WINAPI*)(HWND owner);
+using TChangePassword = DWORD(WINAPI*)(LPCSTR provider, HWND owner, DWORD reserved1, LPVOID reserved2);
+
+// Loader results up to 32 are error codes on the old systems, not modules.
+bool Loaded(HMODULE library) { return reinterpret_cast<UINT_PTR>(library) > 32; }
+
+// Up to four bytes of whatever type; anything non-zero turns the check on.
+bool PasswordWanted(HKEY desktop) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    DWORD type = 0;
+    return RegQueryValueExA(desktop, "ScreenSaveUsePassword", nullptr, &type,
+                            reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
+           value != 0;
+}
+
+bool VerifyWithLibrary() {
+    HMODULE library = LoadLibraryA("PASSWORD.CPL");
+    if (!Loaded(library)) return true;
+    auto verify = reinterpret_cast<TVerifyPassword>(
+        reinterpret_cast<void*>(GetProcAddress(library, "VerifyScreenSavePwd")));
+    bool accepted = true;
+    ShowCursor(TRUE);
+    if (verify) accepted = verify(SaverWindow) != 0;
+    ShowCursor(FALSE);
+    if (!accepted) MouseMoveCountdown = 7;
+    FreeLibrary(library);
+    return accepted;
+}
+
+}  // namespace
+
+bool AskPassword() {
+    bool accepted = true;
+    HKEY desktop;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &desktop) ==
+        ERROR_SUCCESS) {
+        if (PasswordWanted(desktop)) accepted = VerifyWithLibrary();
+        RegCloseKey(desktop);
+    }
+    Trace("AskPassword()");
+    return accepted;
+}
+
+int32_t ChangePassword() {
+    HMODULE library = LoadLibraryA("MPR.DLL");
+    if (!Loaded(library)) return 0;
+    auto change = reinterpret_cast<TChangePassword>(
+        reinterpret_cast<void*>(GetProcAddress(library, "PwdChangePasswordA")));
+    if (change) change("SCRSAVE", ParentWindow, 0, nullptr);
+    FreeLibrary(library);
+    return 0;
+}

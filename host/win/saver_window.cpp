@@ -1,0 +1,79 @@
+#include "host/win/saver_window.h"
+
+#include "host/win/host_state.h"
+#include "host/win/worker.h"
+#include "pacing/win/form.h"
+#include "settings/settings.h"
+#include "settings/win/settings_store.h"
+
+namespace {
+
+const char SaverTitle[] = "Rowfall screen saver";
+
+int32_t MessageLoop() {
+    MSG msg = {};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return int32_t(msg.wParam);
+}
+
+void ApplyPriority(HANDLE worker) {
+    switch (Settings.Priority) {
+    case PriorityLow:
+        SetThreadPriority(worker, THREAD_PRIORITY_LOWEST);
+        break;
+    case PriorityHigh:
+        SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
+        SetThreadPriority(worker, THREAD_PRIORITY_HIGHEST);
+        break;
+    }
+}
+
+// The part of the full-screen run between showing the window and saving.
+int32_t PlayFullScreen(int32_t width, int32_t height) {
+    if (!CreateSaverWindow(width, height, nullptr)) return 0;
+    BOOL previous = FALSE;
+    SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &previous, 0);
+    int32_t result = 0;
+    if (HANDLE worker = StartWorker()) {
+        if (Settings.ManualControl) SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
+        ApplyPriority(worker);
+        result = MessageLoop();
+        SaveSettings();
+    }
+    SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &previous, 0);
+    return result;
+}
+
+}  // namespace
+
+HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent) {
+    const DWORD style = parent ? WS_CHILD | WS_VISIBLE | WS_DISABLED : WS_POPUP | WS_VISIBLE;
+    SaverWindow = CreateWindowExA(0, SaverClassName, SaverTitle, style, 0, 0, width, height, parent,
+                                  nullptr, Instance, nullptr);
+    if (SaverWindow) Form.SetWindow(SaverWindow);
+    return SaverWindow;
+}
+
+int32_t RunPreview() {
+    RECT client;
+    if (!ParentWindow || !IsWindow(ParentWindow) || !GetClientRect(ParentWindow, &client)) return 0;
+    if (!CreateSaverWindow(client.right - client.left, client.bottom - client.top, ParentWindow))
+        return 0;
+    if (!StartWorker()) return 0;
+    return MessageLoop();
+}
+
+int32_t RunSaver() {
+    MouseMoveCountdown = 7;
+    HWND previous = GetForegroundWindow();
+    ShowCursor(FALSE);
+    RECT desktop = {};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const int32_t result = PlayFullScreen(desktop.right - desktop.left, desktop.bottom - desktop.top);
+    ShowCursor(TRUE);
+    SetForegroundWindow(previous);
+    return result;
+}

@@ -1,0 +1,16 @@
+// The saver window and the message loops of the preview and full-screen runs.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+// A preview child of parent, or the full-screen popup when parent is null;
+// attaches the screen object to it. Null when the window cannot be made.
+HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent);
+
+// Run modes 2 and 4; each returns the quit message's parameter, or 0 at once
+// when its window or worker cannot be had.
+int32_t RunPreview();
+int32_t RunSaver();
+
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
