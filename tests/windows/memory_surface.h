@@ -1,0 +1,63 @@
+// A memory device context over a 32-bit top-down DIB section whose pixels the
+// tests read straight from memory.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/palette.h"
+
+class TMemorySurface {
+public:
+    TMemorySurface(int width, int height) : Width(width), Height(height) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        Bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        Bits_ = static_cast<uint32_t*>(bits);
+        DC = CreateCompatibleDC(nullptr);
+        OldBitmap_ = SelectObject(DC, Bitmap_);
+    }
+    ~TMemorySurface() {
+        SelectObject(DC, OldBitmap_);
+        DeleteDC(DC);
+        DeleteObject(Bitmap_);
+    }
+    TMemorySurface(const TMemorySurface&) = delete;
+    TMemorySurface& operator=(const TMemorySurface&) = delete;
+
+    bool Valid() const { return DC && Bitmap_ && Bits_; }
+    HBITMAP Bitmap() const { return Bitmap_; }
+
+    void Fill(TColour colour) {
+        GdiFlush();
+        const uint32_t raw = (RedOf(colour) << 16) | (GreenOf(colour) << 8) | BlueOf(colour);
+        for (int i = 0; i < Width * Height; ++i) Bits_[i] = raw;
+    }
+
+    TColour Pixel(int x, int y) const {
+        GdiFlush();
+        const uint32_t raw = Bits_[y * Width + x];
+        return Rgb((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF);
+    }
+
+    std::vector<uint32_t> Snapshot() const {
+        GdiFlush();
+        return std::vector<uint32_t>(Bits_, Bits_ + Width * Height);
+    }
+
+    const int Width;
+    const int Height;
+    HDC DC = nullptr;
+
+private:
+    HBITMAP Bitmap_ = nullptr;
+    uint32_t* Bits_ = nullptr;
+    HGDIOBJ OldBitmap_ = nullptr;
+};
