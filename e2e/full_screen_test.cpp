@@ -1,0 +1,145 @@
+// The full-screen saver ("/s") as the user meets it.
+#include <cstdio>
+#include <cstdlib>
+
+#include "e2e/saver_fixture.h"
+
+namespace {
+
+using FullScreen = SaverTest;
+
+TEST_F(FullScreen, CoversTheDesktopPlaysAndTheFirstKeyEndsIt) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(rect.right, 1024);
+    EXPECT_EQ(rect.bottom, 768);
+
+    const TScreenShot first = ReadScreen();
+    Sleep(2200);
+    const TScreenShot later = ReadScreen();
+    EXPECT_GT(CountChanged(first, later, GlassArea), 0) << "the well never changed";
+    EXPECT_GT(CountChanged(first, later, TimeArea), 0) << "the clock stood still";
+
+    const DWORD pressed = GetTickCount();
+    PostKey(window, 'A');
+    EXPECT_TRUE(EndsWithZero(saver, 1000));
+    std::printf("[ figure ] dismissing key to process exit: %lu ms\n",
+                static_cast<unsigned long>(GetTickCount() - pressed));
+}
+
+// Wine adds mouse moves of its own when the window appears, and they count
+// too; the exact six-then-seventh rule is checked after a refused password.
+TEST_F(FullScreen, MouseMovesEndItWithinSeven) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    int moves = 0;
+    while (saver.Running() && moves < 7) {
+        PostMouseMove(window, 100 + moves, 100);
+        ++moves;
+        saver.WaitExit(400);
+    }
+    EXPECT_TRUE(EndsWithZero(saver, 2000)) << "still running after " << moves << " moves";
+    std::printf("[ figure ] posted mouse moves before the end: %d\n", moves);
+}
+
+TEST_F(FullScreen, EveryButtonEndsIt) {
+    for (UINT button : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN}) {
+        TProcess saver;
+        HWND window = StartSaver(saver);
+        ASSERT_NE(window, nullptr);
+        PostButton(window, button);
+        EXPECT_TRUE(EndsWithZero(saver, 2000)) << "button message " << button;
+    }
+}
+
+TEST_F(FullScreen, GameKeysSteerUnderManualControlAndEscEnds) {
+    WriteIni("ManualControl", "1");
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    const TScreenShot first = ReadScreen();
+    const uint32_t empty = EmptyColour(first);
+    for (WORD key : {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_LEFT, VK_UP}) PostKey(window, key);
+    // Each SPACE drops a figure to the bottom at once: the middle piles up far
+    // faster than the autopilot could place figures.
+    for (int i = 0; i < 8; ++i) PostKey(window, VK_SPACE);
+    Sleep(600);
+    EXPECT_TRUE(saver.Running()) << "a game key ended the saver";
+    EXPECT_GE(FilledCells(ReadScreen(), empty), 20);
+    PostKey(window, VK_ESCAPE);
+    EXPECT_TRUE(EndsWithZero(saver, 2000));
+}
+
+TEST_F(FullScreen, ArrowKeyEndsItWithoutManualControl) {
+    WriteIni("ManualControl", "0");
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    PostKey(window, VK_LEFT);
+    EXPECT_TRUE(EndsWithZero(saver, 2000));
+}
+
+TEST_F(FullScreen, WinIniAfterwardsHoldsEveryKeyAndTheScores) {
+    DeleteIniSection();
+    WriteIni("Score1", "30");
+    WriteIni("Score2", "20");
+    WriteIni("Score3", "10");
+    WriteIni("Palette", "2");
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    Sleep(500);
+    PostKey(window, VK_RETURN);
+    ASSERT_TRUE(EndsWithZero(saver, 2000));
+    for (const char* key : {"Time", "Priority", "ShowBkgr", "ShowInfo", "ManualControl", "Palette",
+                            "Path", "Score1", "Score2", "Score3"})
+        EXPECT_NE(ReadIni(key), "<none>") << key;
+    EXPECT_EQ(ReadIni("Palette"), "2");
+    const int score1 = std::atoi(ReadIni("Score1").c_str());
+    const int score2 = std::atoi(ReadIni("Score2").c_str());
+    const int score3 = std::atoi(ReadIni("Score3").c_str());
+    EXPECT_GE(score1, 30);
+    EXPECT_GE(score2, 20);
+    EXPECT_GE(score3, 10);
+    const std::string path = ReadIni("Path");
+    ASSERT_GE(path.size(), 4u);
+    EXPECT_EQ(lstrcmpiA(path.substr(path.size() - 4).c_str(), ".scr"), 0) << path;
+}
+
+TEST_F(FullScreen, SessionEndSavesEvenWhenTheProcessIsThenKilled) {
+    DeleteIniSection();
+    WriteIni("Score1", "9");
+    WriteIni("Score2", "8");
+    WriteIni("Score3", "7");
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    saver.Kill();
+    for (const char* key : {"Time", "Priority", "ShowBkgr", "ShowInfo", "ManualControl", "Palette",
+                            "Path", "Score1", "Score2", "Score3"})
+        EXPECT_NE(ReadIni(key), "<none>") << key;
+    EXPECT_GE(std::atoi(ReadIni("Score1").c_str()), 9);
+    EXPECT_GE(std::atoi(ReadIni("Score3").c_str()), 7);
+}
+
+TEST_F(FullScreen, WithoutSessionEndAKilledSaverSavesNothing) {
+    DeleteIniSection();
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    saver.Kill();
+    EXPECT_EQ(ReadIni("Path"), "<none>");
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// The password check through a PASSWORD.CPL placed beside a copy of the saver.
+#include <cstdio>
+
+#include "e2e/saver_fixture.h"
+
+namespace {
+
+const char DesktopKey[] = "Control Panel\\Desktop";
+const char UsePassword[] = "ScreenSaveUsePassword";
+
+class Password : public SaverTest {
+protected:
+    void SetUp() override {
+        Folder_ = JoinPath(WorkFolder(), "password");
+        CreateDirectoryA(Folder_.c_str(), nullptr);
+        Scr_ = JoinPath(Folder_, "rowfall.scr");
+        Log_ = JoinPath(Folder_, "calls.log");
+        AnswerFile_ = JoinPath(Folder_, "answer.txt");
+        ASSERT_TRUE(CopyFileTo(ScrPath(), Scr_));
+        ASSERT_TRUE(CopyFileTo(PasswordCplPath(), JoinPath(Folder_, "PASSWORD.CPL")));
+        DeleteFileA(Log_.c_str());
+        DeleteFileA(AnswerFile_.c_str());
+        SetEnvironmentVariableA("ROWFALL_TEST_PASSWORD_LOG", Log_.c_str());
+        SetEnvironmentVariableA("ROWFALL_TEST_PASSWORD_ANSWER", AnswerFile_.c_str());
+    }
+    void TearDown() override {
+        SetEnvironmentVariableA("ROWFALL_TEST_PASSWORD_LOG", nullptr);
+        SetEnvironmentVariableA("ROWFALL_TEST_PASSWORD_ANSWER", nullptr);
+    }
+    // Read by the library at each call, so it can change while the saver runs.
+    void Answer(const char* answer) {
+        HANDLE file = CreateFileA(AnswerFile_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, answer, DWORD(lstrlenA(answer)), &written, nullptr);
+        CloseHandle(file);
+    }
+    int Calls() const {
+        const std::string text = ReadTextFile(Log_);
+        int calls = 0;
+        for (size_t at = text.find("call"); at != std::string::npos; at = text.find("call", at + 1))
+            ++calls;
+        return calls;
+    }
+    static void SetDword(DWORD value) {
+        ASSERT_TRUE(WriteUserValue(DesktopKey, UsePassword, REG_DWORD, &value, sizeof value));
+    }
+    static void SetBinary(const BYTE (&bytes)[4]) {
+        ASSERT_TRUE(WriteUserValue(DesktopKey, UsePassword, REG_BINARY, bytes, sizeof bytes));
+    }
+    HWND StartCopy(TProcess& saver) { return StartSaver(saver, "/s", Scr_); }
+
+    // A refusal keeps the saver; then six moves pass and the seventh asks again.
+    void ExpectRefusalKeepsRunning() {
+        Answer("refuse");
+        TProcess saver;
+        HWND window = StartCopy(saver);
+        ASSERT_NE(window, nullptr);
+        PostKey(window, 'Q');
+        Sleep(600);
+        EXPECT_TRUE(saver.Running()) << "ended although the password was refused";
+        EXPECT_EQ(Calls(), 1);
+        for (int i = 0; i < 6; ++i) PostMouseMove(window, 300 + i, 300);
+        Sleep(600);
+        EXPECT_EQ(Calls(), 1) << "one of the six moves after a refusal asked again";
+        PostMouseMove(window, 400, 400);
+        Sleep(600);
+        EXPECT_EQ(Calls(), 2) << "the seventh move did not ask";
+        EXPECT_TRUE(saver.Running());
+        Answer("accept");
+        PostButton(window, WM_LBUTTONDOWN);
+        EXPECT_TRUE(EndsWithZero(saver, 2000));
+        EXPECT_EQ(Calls(), 3);
+    }
+
+private:
+    std::string Folder_, Scr_, Log_, AnswerFile_;
+};
+
+TEST_F(Password, RefusedAsDwordKeepsTheSaverRunning) {
+    SetDword(1);
+    ExpectRefusalKeepsRunning();
+}
+
+TEST_F(Password, RefusedAsBinaryKeepsTheSaverRunning) {
+    const BYTE one[4] = {1, 0, 0, 0};
+    SetBinary(one);
+    ExpectRefusalKeepsRunning();
+}
+
+TEST_F(Password, AcceptedEndsTheSaver) {
+    SetDword(1);
+    Answer("accept");
+    TProcess saver;
+    HWND window = StartCopy(saver);
+    ASSERT_NE(window, nullptr);
+    PostKey(window, 'Q');
+    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_EQ(Calls(), 1);
+}
+
+TEST_F(Password, AbsentOrZeroEndsWithoutTheLibrary) {
+    Answer("refuse");
+    for (bool absent : {true, false}) {
+        if (absent)
+            DeleteUserValue(DesktopKey, UsePassword);
+        else
+            SetDword(0);
+        TProcess saver;
+        HWND window = StartCopy(saver);
+        ASSERT_NE(window, nullptr);
+        PostKey(window, 'Q');
+        EXPECT_TRUE(EndsWithZero(saver, 2000)) << (absent ? "absent" : "zero");
+        EXPECT_EQ(Calls(), 0);
+    }
+}
+
+}  // namespace
