@@ -1,0 +1,108 @@
+// The preview ("/p <hwnd>") inside a small window of the driver, as the
+// display-properties dialog shows it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "e2e/driver.h"
+
+namespace {
+
+constexpr int32_t HostLeft = 600, HostTop = 100, HostWidth = 152, HostHeight = 112;
+// Inside the score box and the well of the 1024 x 768 layout.
+constexpr RECT ScoreBoxInside = {782, 213, 924, 255};
+constexpr RECT GlassInside = {344, 40, 680, 716};
+
+class Preview : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA hostClass = {};
+        hostClass.lpfnWndProc = DefWindowProcA;
+        hostClass.hInstance = GetModuleHandleA(nullptr);
+        hostClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        hostClass.lpszClassName = "RowfallPreviewHost";
+        RegisterClassA(&hostClass);
+        Host = CreateWindowExA(0, "RowfallPreviewHost", "preview host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                               HostLeft, HostTop, HostWidth, HostHeight, nullptr, nullptr,
+                               hostClass.hInstance, nullptr);
+        ASSERT_NE(Host, nullptr);
+        PumpMessages(100);
+    }
+    void TearDown() override {
+        if (IsWindow(Host)) DestroyWindow(Host);
+    }
+    HWND WaitForChild(DWORD timeoutMs) {
+        const DWORD start = GetTickCount();
+        for (;;) {
+            if (HWND child = FindWindowExA(Host, nullptr, SaverClass, nullptr)) return child;
+            if (GetTickCount() - start > timeoutMs) return nullptr;
+            PumpMessages(20);
+        }
+    }
+    bool EndsWithZero(TProcess& saver, DWORD timeoutMs) {
+        const DWORD start = GetTickCount();
+        while (saver.Running() && GetTickCount() - start < timeoutMs) PumpMessages(20);
+        DWORD code = 12345;
+        return saver.WaitExit(0, &code) && code == 0;
+    }
+
+    HWND Host = nullptr;
+};
+
+TEST_F(Preview, ShowsTheWellIgnoresInputAndEndsWithItsHost) {
+    TProcess saver;
+    ASSERT_TRUE(saver.Start("/p " + std::to_string(reinterpret_cast<UINT_PTR>(Host))));
+    HWND child = WaitForChild(10000);
+    ASSERT_NE(child, nullptr);
+    RECT rect = {};
+    GetClientRect(child, &rect);
+    EXPECT_EQ(rect.right, HostWidth);
+    EXPECT_EQ(rect.bottom, HostHeight);
+    EXPECT_FALSE(IsWindowEnabled(child));
+    PumpMessages(1500);
+
+    for (WORD key : {WORD('A'), WORD(VK_ESCAPE), WORD(VK_SPACE)}) PostKey(child, key);
+    for (int i = 0; i < 10; ++i) PostMouseMove(child, i, i);
+    PumpMessages(800);
+    EXPECT_TRUE(saver.Running()) << "keys or mouse moves ended the preview";
+
+    const DWORD destroyed = GetTickCount();
+    DestroyWindow(Host);
+    EXPECT_TRUE(EndsWithZero(saver, 3000));
+    std::printf("[ figure ] host window destroyed to preview exit: %lu ms\n",
+                static_cast<unsigned long>(GetTickCount() - destroyed));
+}
+
+// Wine does not show what one process draws into a child window of another
+// process's window, so the picture is checked with the desktop window as the
+// host: the preview child then covers the screen.
+TEST_F(Preview, DrawsTheWellAndEmptyBoxesAndEndsWhenClosed) {
+    TProcess saver;
+    ASSERT_TRUE(saver.Start("/p " + std::to_string(reinterpret_cast<UINT_PTR>(GetDesktopWindow()))));
+    HWND child = nullptr;
+    for (DWORD start = GetTickCount(); !child && GetTickCount() - start < 10000; Sleep(20))
+        child = FindWindowExA(GetDesktopWindow(), nullptr, SaverClass, nullptr);
+    ASSERT_NE(child, nullptr);
+    Sleep(1500);
+    const TScreenShot shot = ReadScreen();
+    EXPECT_GT(CountColours(shot, GlassInside), 1) << "no well grid";
+    EXPECT_EQ(CountColours(shot, ScoreBoxInside), 1) << "the score box is not empty";
+    EXPECT_GT(CountColours(shot, RECT{0, 0, 300, 700}), 50) << "no background texture";
+    PostKey(child, 'A');
+    PostMouseMove(child, 5, 5);
+    Sleep(500);
+    EXPECT_TRUE(saver.Running());
+    PostMessageA(child, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(EndsWithZero(saver, 3000));
+}
+
+TEST_F(Preview, DestroyedHostBeforeStartEndsAtOnce) {
+    const std::string handle = std::to_string(reinterpret_cast<UINT_PTR>(Host));
+    DestroyWindow(Host);
+    TProcess saver;
+    ASSERT_TRUE(saver.Start("/p " + handle));
+    EXPECT_TRUE(EndsWithZero(saver, 3000));
+}
+
+}  // namespace
