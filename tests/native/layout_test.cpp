@@ -4,11 +4,23 @@
 
 namespace {
 
-void ExpectRect(const TRect& r, int32_t l, int32_t t, int32_t rt, int32_t b) {
-    EXPECT_EQ(r.left, l);
-    EXPECT_EQ(r.top, t);
-    EXPECT_EQ(r.right, rt);
-    EXPECT_EQ(r.bottom, b);
+struct TTable {
+    double Scale;
+    int32_t UnitA, UnitB, Cell;
+    TRect Glass, Score, Lines, Time, Scores;
+};
+
+void ExpectLayout(const TRect& client, const TTable& t) {
+    const TLayout l = ComputeLayout(client);
+    EXPECT_EQ(l.Scale, t.Scale);
+    EXPECT_EQ(l.UnitA, t.UnitA);
+    EXPECT_EQ(l.UnitB, t.UnitB);
+    EXPECT_EQ(l.CellSize, t.Cell);
+    EXPECT_EQ(l.GlassRect, t.Glass);
+    EXPECT_EQ(l.ScoreBox, t.Score);
+    EXPECT_EQ(l.LinesBox, t.Lines);
+    EXPECT_EQ(l.TimeBox, t.Time);
+    EXPECT_EQ(l.ScoresBox, t.Scores);
 }
 
 bool Inside(const TRect& r, int32_t width, int32_t height) {
@@ -16,43 +28,27 @@ bool Inside(const TRect& r, int32_t width, int32_t height) {
 }
 
 TEST(Layout, FullScreenAt1024x768) {
-    const TLayout l = ComputeLayout({0, 0, 1024, 768});
-    EXPECT_EQ(l.Scale, 1.0);
-    EXPECT_EQ(l.UnitA, 50);
-    EXPECT_EQ(l.UnitB, 30);
-    EXPECT_EQ(l.CellSize, 34);
-    ExpectRect(l.GlassRect, 342, 38, 682, 718);
-    ExpectRect(l.ScoreBox, 778, 209, 928, 259);
-    ExpectRect(l.LinesBox, 778, 359, 928, 409);
-    ExpectRect(l.TimeBox, 778, 509, 928, 559);
-    ExpectRect(l.ScoresBox, 71, 339, 271, 429);
+    ExpectLayout({0, 0, 1024, 768}, {1.0, 50, 30, 34, {342, 38, 682, 718}, {778, 209, 928, 259},
+                                     {778, 359, 928, 409}, {778, 509, 928, 559}, {71, 339, 271, 429}});
 }
 
 TEST(Layout, FullScreenAt800x600HasAShorterLinesBox) {
+    ExpectLayout({0, 0, 800, 600}, {0.78125, 39, 23, 27, {265, 30, 535, 570}, {608, 164, 725, 203},
+                                    {608, 281, 725, 319}, {608, 398, 725, 437}, {53, 266, 210, 334}});
     const TLayout l = ComputeLayout({0, 0, 800, 600});
-    EXPECT_EQ(l.Scale, 0.78125);
-    EXPECT_EQ(l.UnitA, 39);
-    EXPECT_EQ(l.UnitB, 23);
-    EXPECT_EQ(l.CellSize, 27);
-    ExpectRect(l.GlassRect, 265, 30, 535, 570);
-    ExpectRect(l.ScoreBox, 608, 164, 725, 203);
-    ExpectRect(l.LinesBox, 608, 281, 725, 319);
-    ExpectRect(l.TimeBox, 608, 398, 725, 437);
-    ExpectRect(l.ScoresBox, 53, 266, 210, 334);
     EXPECT_EQ(l.LinesBox.bottom - l.LinesBox.top, l.UnitA - 1);
 }
 
 TEST(Layout, PreviewAt152x112) {
-    const TLayout l = ComputeLayout({0, 0, 152, 112});
-    EXPECT_EQ(l.Scale, 0.1484375);
-    EXPECT_EQ(l.UnitA, 7);
-    EXPECT_EQ(l.UnitB, 4);
-    EXPECT_EQ(l.CellSize, 5);
-    ExpectRect(l.GlassRect, 51, 5, 101, 105);
-    ExpectRect(l.ScoreBox, 114, 32, 137, 39);
-    ExpectRect(l.LinesBox, 114, 53, 137, 59);
-    ExpectRect(l.TimeBox, 114, 74, 137, 81);
-    ExpectRect(l.ScoresBox, 10, 50, 39, 62);
+    ExpectLayout({0, 0, 152, 112}, {0.1484375, 7, 4, 5, {51, 5, 101, 105}, {114, 32, 137, 39},
+                                    {114, 53, 137, 59}, {114, 74, 137, 81}, {10, 50, 39, 62}});
+}
+
+// A client not at the origin shifts everything with it.
+TEST(Layout, OffsetClientMovesTheGeometry) {
+    ExpectLayout({100, 50, 1124, 818}, {1.0, 50, 30, 34, {442, 88, 782, 768}, {878, 259, 1028, 309},
+                                        {878, 409, 1028, 459}, {878, 559, 1028, 609},
+                                        {171, 389, 371, 479}});
 }
 
 // Sizes without a written table: the well and the boxes still fit and scale.
