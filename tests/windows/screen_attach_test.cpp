@@ -127,3 +127,23 @@ TEST_F(ScreenAttach, TinyClientsAttachAndRepaint) {
 }
 
 }  // namespace
+
+namespace {
+
+// No back buffer for a client this large: the process ends with status 1.
+TEST_F(ScreenAttach, BackBufferThatCannotBeMadeEndsTheProcess) {
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            HWND window = CreateTestWindow(30000, 30000);
+            if (!window) ExitProcess(3);
+            RECT r{};
+            GetClientRect(window, &r);
+            if (r.right < 20000) ExitProcess(4);
+            Form.SetWindow(window);
+            ExitProcess(0);
+        },
+        testing::ExitedWithCode(1), "");
+}
+
+}  // namespace
