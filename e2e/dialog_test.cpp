@@ -4,6 +4,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/driver.h"
@@ -105,13 +106,20 @@ private:
     HWND Dialog_ = nullptr;
 };
 
+using TKeys = std::vector<std::pair<const char*, const char*>>;
+
+// Each key of the section holds the given text.
+void ExpectStored(const TKeys& keys) {
+    for (const auto& key : keys) EXPECT_EQ(ReadIni(key.first), key.second) << key.first;
+}
+
 // "/c" runs with their dialog; WIN.INI is put back afterwards.
 class ConfigDialog : public ::testing::Test {
 protected:
     void SetUp() override { DeleteIniSection(); }
 
     // Writes the given keys, then starts a new "/c" run and finds its dialog.
-    void Open(const std::vector<std::pair<const char*, const char*>>& keys = {}) {
+    void Open(const TKeys& keys = {}) {
         for (const auto& key : keys) WriteIni(key.first, key.second);
         Saver = std::make_unique<TProcess>();
         ASSERT_TRUE(Saver->Start("/c"));
@@ -236,15 +244,9 @@ TEST_F(ConfigDialog, OkWritesExactlyTheChosenValues) {
     Click(1);
     ExpectClosed();
 
-    EXPECT_EQ(ReadIni("Time"), "104");
-    EXPECT_EQ(ReadIni("Priority"), "106");
-    EXPECT_EQ(ReadIni("Palette"), "3");
-    EXPECT_EQ(ReadIni("ShowBkgr"), "0");
-    EXPECT_EQ(ReadIni("ShowInfo"), "0");
-    EXPECT_EQ(ReadIni("ManualControl"), "1");
-    EXPECT_EQ(ReadIni("Score1"), "900");
-    EXPECT_EQ(ReadIni("Score2"), "700");
-    EXPECT_EQ(ReadIni("Score3"), "300");
+    ExpectStored({{"Time", "104"}, {"Priority", "106"}, {"Palette", "3"}, {"ShowBkgr", "0"},
+                  {"ShowInfo", "0"}, {"ManualControl", "1"}, {"Score1", "900"}, {"Score2", "700"},
+                  {"Score3", "300"}});
     EXPECT_NE(ReadIni("Path"), "<none>");
 
     // And back the other way, through the same controls.
@@ -257,12 +259,8 @@ TEST_F(ConfigDialog, OkWritesExactlyTheChosenValues) {
     SelectPalette(0);
     Click(1);
     ExpectClosed();
-    EXPECT_EQ(ReadIni("Time"), "103");
-    EXPECT_EQ(ReadIni("Priority"), "108");
-    EXPECT_EQ(ReadIni("Palette"), "0");
-    EXPECT_EQ(ReadIni("ShowBkgr"), "1");
-    EXPECT_EQ(ReadIni("ShowInfo"), "1");
-    EXPECT_EQ(ReadIni("ManualControl"), "0");
+    ExpectStored({{"Time", "103"}, {"Priority", "108"}, {"Palette", "0"}, {"ShowBkgr", "1"},
+                  {"ShowInfo", "1"}, {"ManualControl", "0"}});
 }
 
 TEST_F(ConfigDialog, CancelAndTheCloseBoxWriteNothing) {
@@ -290,16 +288,13 @@ TEST_F(ConfigDialog, OutOfRangeValuesOpenAndStoreInsideTheRanges) {
     EXPECT_EQ(SendMessageA(GetDlgItem(Dialog, 111), CB_GETCURSEL, 0, 0), CB_ERR);
     Click(1);
     ExpectClosed();
-    EXPECT_EQ(ReadIni("Time"), "104") << "no clock radio checked";
-    EXPECT_EQ(ReadIni("Priority"), "107") << "no priority radio checked";
-    EXPECT_EQ(ReadIni("Palette"), "0");
+    // No clock radio checked stores 104, no priority radio 107.
+    ExpectStored({{"Time", "104"}, {"Priority", "107"}, {"Palette", "0"}});
 
     Open({{"Time", "-5"}, {"Priority", "109"}, {"Palette", "4"}});
     Click(1);
     ExpectClosed();
-    EXPECT_EQ(ReadIni("Time"), "104");
-    EXPECT_EQ(ReadIni("Priority"), "107");
-    EXPECT_EQ(ReadIni("Palette"), "0");
+    ExpectStored({{"Time", "104"}, {"Priority", "107"}, {"Palette", "0"}});
 }
 
 TEST_F(ConfigDialog, GetNewGamesLeavesTheDialogOpen) {

@@ -103,15 +103,6 @@ HWND TProcess::FindWindowOf(const char* className, DWORD timeoutMs) const {
     }
 }
 
-double TProcess::CpuMilliseconds() const {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(Handle, &created, &exited, &kernel, &user)) return 0;
-    auto ms = [](const FILETIME& t) {
-        return double((uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
-    };
-    return ms(kernel) + ms(user);
-}
-
 TScreenShot ReadScreen() {
     TScreenShot shot;
     HDC screen = GetDC(nullptr);

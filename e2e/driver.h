@@ -28,8 +28,6 @@ public:
     void Kill();
     // Polls for a top-level window of this process with the class name.
     HWND FindWindowOf(const char* className, DWORD timeoutMs) const;
-    // Processor time (user + kernel) used so far, in milliseconds.
-    double CpuMilliseconds() const;
 
     HANDLE Handle = nullptr;
     DWORD Id = 0;
