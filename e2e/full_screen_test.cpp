@@ -143,3 +143,23 @@ TEST_F(FullScreen, WithoutSessionEndAKilledSaverSavesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FullScreen, OddCommandLinesAndSettingsStillRunAndEndWithZero) {
+    WriteIni("Priority", "999");
+    WriteIni("Palette", "77");
+    WriteIni("Time", "-3");
+    WriteIni("ShowInfo", "banana");
+    for (const std::string& arguments :
+         {std::string("/x ") + std::string(20000, 'q'), std::string("/Reg 123456789012345678901234"),
+          std::string("/s /c")}) {
+        TProcess saver;
+        HWND window = StartSaver(saver, arguments);
+        ASSERT_NE(window, nullptr) << arguments.substr(0, 20);
+        PostKey(window, 'Z');
+        EXPECT_TRUE(EndsWithZero(saver, 2000)) << arguments.substr(0, 20);
+    }
+}
+
+}  // namespace
