@@ -155,8 +155,12 @@ TEST_F(FullScreen, OddCommandLinesAndSettingsStillRunAndEndWithZero) {
          {std::string("/x ") + std::string(20000, 'q'), std::string("/Reg 123456789012345678901234"),
           std::string("/s /c")}) {
         TProcess saver;
-        HWND window = StartSaver(saver, arguments);
+        ASSERT_TRUE(saver.Start(arguments));
+        // ShowInfo reads as off here, so the panel boxes stay empty: no frame check.
+        HWND window = saver.FindWindowOf(SaverClass, 10000);
         ASSERT_NE(window, nullptr) << arguments.substr(0, 20);
+        Sleep(1500);
+        EXPECT_TRUE(saver.Running());
         PostKey(window, 'Z');
         EXPECT_TRUE(EndsWithZero(saver, 2000)) << arguments.substr(0, 20);
     }
