@@ -320,6 +320,37 @@ TEST_F(StepMachine, HandOverPlansAgainFromWhereTheUserLeftTheFigure) {
     EXPECT_EQ(Game.Lines, 2);  // it reached the gap
 }
 
+TEST_F(StepMachine, NewPlanAfterHandOverTurnsFromItsOwnCountStart) {
+    Spawn(3);
+    FillColumns({1, 0, 2, 0, 0, 2, 3, 0, 3, 3});
+    ExpectPlan(3, 0);
+    size_t firstAutoAgain = 0;
+    uint32_t handOver = 0;
+    int32_t newRotation = -1, newShift = 99;
+    Host.AutoPlay = [&](TRecordingHost& host) {
+        const size_t pass = host.Passes.size();
+        if (pass == 1) return true;  // one quarter turn of the first plan
+        if (pass == 2) handOver = Clock + 1500;
+        if (Clock <= handOver) return false;
+        if (!firstAutoAgain) {
+            firstAutoAgain = pass - 1;
+            TRowfall copy = Game;
+            copy.FindBestMove(newRotation, newShift);
+        }
+        return true;
+    };
+    Play();
+    ASSERT_GT(firstAutoAgain, 1u);
+    ASSERT_GE(newRotation, 2);  // counters left at 2 would turn one time too few
+    EXPECT_EQ(Host.Passes[0].Turns, 1);
+    int32_t turnsAfter = 0;
+    for (size_t i = firstAutoAgain; i < Host.Passes.size(); ++i) {
+        EXPECT_EQ(Host.Passes[i].Turns, i < firstAutoAgain + size_t(newRotation) ? 1 : 0) << i;
+        turnsAfter += Host.Passes[i].Turns;
+    }
+    EXPECT_EQ(turnsAfter, newRotation);
+}
+
 TEST_F(StepMachine, StopDuringSlowWaitEndsAtOnceAndStillFinishes) {
     SetUpShiftRightTwo();
     uint32_t stopAt = 0;
