@@ -17,10 +17,24 @@ std::string RegisteredSaver() {
     return value;
 }
 
+std::string DesktopValue(const char* key, const char* name) {
+    char value[16] = {};
+    DWORD size = sizeof value - 1;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return "";
+    RegQueryValueExA(opened, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(opened);
+    return value;
+}
+
+// This process caches the system parameter once it has read it, so another
+// process's change shows only in the registry. A change made without
+// SPIF_UPDATEINIFILE lives in Wine's volatile key, which wins over the lasting one.
 bool ScreenSaverActive() {
-    BOOL active = FALSE;
-    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-    return active != FALSE;
+    std::string value = DesktopValue(
+        "Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop", "ScreenSaveActive");
+    if (value.empty()) value = DesktopValue(DesktopKey, "ScreenSaveActive");
+    return value == "1";
 }
 
 class Install : public SaverTest {
