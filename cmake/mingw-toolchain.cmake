@@ -1,0 +1,12 @@
+# MinGW-w64 cross build for Windows on ROWFALL_ARCH (i686 or x86_64); the posix-thread
+# compilers give std::mutex, which GoogleTest needs.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${ROWFALL_ARCH})
+set(CMAKE_C_COMPILER ${ROWFALL_ARCH}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ROWFALL_ARCH}-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER ${ROWFALL_ARCH}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ROWFALL_ARCH}-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
