@@ -34,7 +34,11 @@ bool WriteBmp(const char* path, HDC source, int width, int height) {
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC dc = CreateCompatibleDC(nullptr);
-    if (!dib || !dc) return false;
+    if (!dib || !dc) {
+        if (dc) DeleteDC(dc);
+        if (dib) DeleteObject(dib);
+        return false;
+    }
     HGDIOBJ previous = SelectObject(dc, dib);
     BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
     GdiFlush();

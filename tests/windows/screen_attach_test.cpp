@@ -135,7 +135,7 @@ TEST_F(ScreenAttach, BackBufferThatCannotBeMadeEndsTheProcess) {
     testing::FLAGS_gtest_death_test_style = "threadsafe";
     EXPECT_EXIT(
         {
-            HWND window = CreateTestWindow(30000, 30000);
+            HWND window = CreateToolWindow(30000, 30000);
             if (!window) ExitProcess(3);
             RECT r{};
             GetClientRect(window, &r);

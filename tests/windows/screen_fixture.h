@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/palette.h"
+#include "bench/win/screen_tool.h"
 #include "engine/rect.h"
 #include "host/win/host_state.h"
 #include "pacing/win/form.h"
@@ -86,20 +87,6 @@ protected:
         RunMode = SavedRunMode_;
     }
 
-    static HWND CreateTestWindow(int width, int height) {
-        static const ATOM atom = [] {
-            WNDCLASSA wc = {};
-            wc.style = CS_OWNDC;
-            wc.lpfnWndProc = DefWindowProcA;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "Rowfall Screen Test";
-            return RegisterClassA(&wc);
-        }();
-        if (!atom) return nullptr;
-        return CreateWindowExA(0, "Rowfall Screen Test", "", WS_POPUP | WS_VISIBLE, 0, 0, width,
-                               height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-
     // One window per size for the whole run: without a window manager, Wine waits
     // two seconds for every unmapped window.
     static HWND WindowOfSize(int width, int height) {
@@ -112,7 +99,7 @@ protected:
                 return window;
             }
         }
-        HWND window = CreateTestWindow(width, height);
+        HWND window = CreateToolWindow(width, height);
         if (window) windows.push_back(window);
         return window;
     }
