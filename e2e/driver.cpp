@@ -1,10 +1,13 @@
 #include "e2e/driver.h"
 
+#include <shlobj.h>
+
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
 const char SaverClass[] = "Korvex Rowfall Screen Saver";
+const char CoverClass[] = "Korvex Rowfall Monitor Cover";
 const char IniSection[] = "Korvex Rowfall Screen Saver";
 
 namespace {
@@ -40,14 +43,18 @@ TProcess::~TProcess() {
 bool TProcess::Start(const std::string& arguments, const std::string& exe) {
     std::string line = "\"" + exe + "\"";
     if (!arguments.empty()) line += " " + arguments;
+    return StartAs(line, exe);
+}
+
+bool TProcess::StartAs(const std::string& line, const std::string& exe, const std::string& folder) {
     std::vector<char> buffer(line.begin(), line.end());
     buffer.push_back('\0');
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     StartedAt = GetTickCount();
-    if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
+    if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
         return false;
     CloseHandle(info.hThread);
     Handle = info.hProcess;
@@ -106,8 +113,10 @@ HWND TProcess::FindWindowOf(const char* className, DWORD timeoutMs) const {
 TScreenShot ReadScreen() {
     TScreenShot shot;
     HDC screen = GetDC(nullptr);
-    shot.Width = GetDeviceCaps(screen, HORZRES);
-    shot.Height = GetDeviceCaps(screen, VERTRES);
+    shot.Left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    shot.Top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    shot.Width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    shot.Height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = shot.Width;
@@ -119,7 +128,7 @@ TScreenShot ReadScreen() {
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, shot.Width, shot.Height, screen, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, shot.Width, shot.Height, screen, shot.Left, shot.Top, SRCCOPY);
     GdiFlush();
     auto* pixels = static_cast<const uint32_t*>(bits);
     shot.Pixels.assign(pixels, pixels + size_t(shot.Width) * shot.Height);
@@ -129,6 +138,24 @@ TScreenShot ReadScreen() {
     DeleteObject(bitmap);
     ReleaseDC(nullptr, screen);
     return shot;
+}
+
+namespace {
+
+BOOL CALLBACK KeepOtherMonitor(HMONITOR monitor, HDC, RECT* area, LPARAM found) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info) || (info.dwFlags & MONITORINFOF_PRIMARY)) return TRUE;
+    *reinterpret_cast<RECT*>(found) = *area;
+    return FALSE;
+}
+
+}  // namespace
+
+RECT OtherMonitor() {
+    RECT found = {};
+    EnumDisplayMonitors(nullptr, nullptr, KeepOtherMonitor, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 int32_t CountChanged(const TScreenShot& a, const TScreenShot& b, const RECT& area) {
@@ -188,6 +215,20 @@ void WriteIni(const char* key, const char* value, const char* section) {
 
 void DeleteIniSection(const char* section) { WriteProfileStringA(section, nullptr, nullptr); }
 
+std::string WinIniPath() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return JoinPath(folder, "win.ini");
+}
+
+std::string UserSettingsFolder() {
+    char appData[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    return JoinPath(appData, "Korvex Rowfall");
+}
+
+std::string UserSettingsFile() { return JoinPath(UserSettingsFolder(), "rowfall.ini"); }
+
 TIniBackup::TIniBackup(const char* section) : Section_(section), Saved_(32768) {
     DWORD n = GetProfileSectionA(section, Saved_.data(), DWORD(Saved_.size()));
     Saved_.resize(n + 2);
@@ -245,4 +286,52 @@ std::string ReadTextFile(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+namespace {
+
+// Wine's own export: where a Windows path lives on the Unix side.
+std::string UnixPath(const std::string& windowsPath) {
+    using TUnixName = char*(CDECL*)(const wchar_t*);
+    auto unixName = reinterpret_cast<TUnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
+    char* name = unixName ? unixName(wide) : nullptr;
+    const std::string path = name ? name : "";
+    if (name) HeapFree(GetProcessHeap(), 0, name);
+    return path;
+}
+
+bool AttributesSettable(const std::string& windowsPath) {
+    return SetFileAttributesA(windowsPath.c_str(), GetFileAttributesA(windowsPath.c_str())) != 0;
+}
+
+// Wine starts a Unix program given by its Z: path but hands back no handle to wait
+// on, so the change is waited for where it shows: an immutable path's attributes
+// cannot be set.
+bool SetImmutable(const std::string& windowsPath, bool on) {
+    const std::string unixPath = UnixPath(windowsPath);
+    TProcess chattr;
+    if (unixPath.empty() ||
+        !chattr.StartAs(std::string("Z:\\usr\\bin\\chattr ") + (on ? "+i" : "-i") + " \"" +
+                            unixPath + "\"",
+                        "Z:\\usr\\bin\\chattr"))
+        return false;
+    const DWORD start = GetTickCount();
+    while (AttributesSettable(windowsPath) == on) {
+        if (GetTickCount() - start > 5000) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+}  // namespace
+
+TImmutable::TImmutable(const std::string& windowsPath) : Path_(windowsPath) {
+    Applied = SetImmutable(Path_, true);
+}
+
+TImmutable::~TImmutable() {
+    if (Applied) SetImmutable(Path_, false);
 }

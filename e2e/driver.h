@@ -22,6 +22,9 @@ public:
 
     // Starts exe with "exe" arguments as its command line; false on failure.
     bool Start(const std::string& arguments, const std::string& exe = ScrPath());
+    // Starts exe with the whole command line as given, in folder when one is given.
+    bool StartAs(const std::string& commandLine, const std::string& exe,
+                 const std::string& folder = "");
     // True when the process ended within timeoutMs; exitCode then holds its code.
     bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
     bool Running() const;
@@ -35,16 +38,24 @@ public:
 };
 
 extern const char SaverClass[];  // "Korvex Rowfall Screen Saver"
+extern const char CoverClass[];  // the black windows over the other monitors
 extern const char IniSection[];  // the same text
 
-// A copy of the screen (GetDC(NULL) + BitBlt into a 32-bit top-down DIB).
+// A copy of the whole virtual screen, every monitor (GetDC(NULL) + BitBlt into a
+// 32-bit top-down DIB); At takes screen coordinates.
 struct TScreenShot {
+    int32_t Left = 0;
+    int32_t Top = 0;
     int32_t Width = 0;
     int32_t Height = 0;
     std::vector<uint32_t> Pixels;  // 0x00RRGGBB
-    uint32_t At(int32_t x, int32_t y) const { return Pixels[size_t(y) * Width + x]; }
+    uint32_t At(int32_t x, int32_t y) const {
+        return Pixels[size_t(y - Top) * Width + size_t(x - Left)];
+    }
 };
 TScreenShot ReadScreen();
+// The first monitor that is not the primary one; empty when there is none.
+RECT OtherMonitor();
 // Pixels inside area (screen coordinates) that differ between a and b.
 int32_t CountChanged(const TScreenShot& a, const TScreenShot& b, const RECT& area);
 // Number of distinct colours in area; a black or one-colour screen gives 1.
@@ -62,6 +73,12 @@ void PumpMessages(DWORD ms);
 std::string ReadIni(const char* key, const char* section = IniSection);
 void WriteIni(const char* key, const char* value, const char* section = IniSection);
 void DeleteIniSection(const char* section = IniSection);
+
+std::string WinIniPath();  // the Windows folder's win.ini
+// %APPDATA%\Korvex Rowfall, where the settings go when WIN.INI cannot be written,
+// and the file in it.
+std::string UserSettingsFolder();
+std::string UserSettingsFile();
 
 // Saves the whole section on construction and puts it back on destruction.
 class TIniBackup {
@@ -94,3 +111,17 @@ bool CopyFileTo(const std::string& from, const std::string& to);
 std::string ReadTextFile(const std::string& path);  // "" when missing
 // Joins a folder and a name with a backslash.
 std::string JoinPath(const std::string& folder, const std::string& name);
+
+// A file or folder that nobody may change, not even root (chattr +i on the Unix side),
+// for as long as the object lives. Applied is false when that could not be done.
+class TImmutable {
+public:
+    explicit TImmutable(const std::string& windowsPath);
+    ~TImmutable();
+    TImmutable(const TImmutable&) = delete;
+    TImmutable& operator=(const TImmutable&) = delete;
+    bool Applied = false;
+
+private:
+    std::string Path_;
+};

@@ -14,5 +14,13 @@ target_compile_definitions(e2e_tests PRIVATE
   ROWFALL_PASSWORD_CPL_PATH="$<TARGET_FILE:password_cpl>"
   ROWFALL_E2E_WORK="${CMAKE_BINARY_DIR}/e2e-work")
 add_dependencies(e2e_tests rowfall password_cpl)
-add_test(NAME e2e_tests COMMAND e2e_tests)
+add_test(NAME e2e_tests COMMAND e2e_tests --gtest_filter=-TwoMonitors*)
 set_tests_properties(e2e_tests PROPERTIES ENVIRONMENT "${WINE_ENV}" TIMEOUT 600)
+
+# The two-monitor cases, and the printed figures once more, on a virtual screen of two
+# monitors; a prefix of its own, since its X11 settings differ.
+add_test(NAME e2e_two_monitors
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:e2e_tests>
+                 --gtest_filter=TwoMonitors*:Figures.*)
+set_tests_properties(e2e_two_monitors PROPERTIES
+  ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-two-monitors" TIMEOUT 600)

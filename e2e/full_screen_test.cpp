@@ -167,3 +167,53 @@ TEST_F(FullScreen, OddCommandLinesAndSettingsStillRunAndEndWithZero) {
 }
 
 }  // namespace
+
+namespace {
+
+// Run by the two-monitor tier only: a second monitor beside the primary one.
+using TwoMonitors = SaverTest;
+
+// A plain white window stands for the documents left open on the second monitor.
+class TOpenDocument {
+public:
+    explicit TOpenDocument(const RECT& area)
+        : Window_(CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, area.left,
+                                  area.top, area.right - area.left, area.bottom - area.top,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+    ~TOpenDocument() { DestroyWindow(Window_); }
+    TOpenDocument(const TOpenDocument&) = delete;
+    TOpenDocument& operator=(const TOpenDocument&) = delete;
+
+private:
+    HWND Window_;
+};
+
+TEST_F(TwoMonitors, TheOtherMonitorTurnsBlackAndAClickThereEndsTheRun) {
+    ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
+    const RECT other = OtherMonitor();
+    TOpenDocument document(other);
+    PumpMessages(500);
+    ASSERT_GT(ReadScreen().At(other.left + 5, other.top + 5), 0u) << "the document is not shown";
+
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    RECT game = {};
+    GetWindowRect(window, &game);
+    const RECT primary = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_TRUE(EqualRect(&game, &primary)) << "the game left the primary monitor";
+    HWND cover = saver.FindWindowOf(CoverClass, 2000);
+    ASSERT_NE(cover, nullptr);
+    RECT covered = {};
+    GetWindowRect(cover, &covered);
+    EXPECT_TRUE(EqualRect(&covered, &other));
+    PumpMessages(300);
+    const TScreenShot shot = ReadScreen();
+    EXPECT_EQ(CountColours(shot, other), 1);
+    EXPECT_EQ(shot.At(other.left, other.top), 0u) << "the other monitor is not black";
+
+    PostButton(cover, WM_LBUTTONDOWN);
+    EXPECT_TRUE(EndsWithZero(saver, 2000));
+}
+
+}  // namespace

@@ -51,12 +51,14 @@ protected:
     }
     HWND StartCopy(TProcess& saver) { return StartSaver(saver, "/s", Scr_); }
 
-    // A refusal keeps the saver; then six moves pass and the seventh asks again.
-    void ExpectRefusalKeepsRunning() {
+    // A refusal keeps the saver; then six moves pass and the seventh asks again. The
+    // input goes to the process's window of the given class.
+    void ExpectRefusalKeepsRunning(const char* inputClass = SaverClass) {
         Answer("refuse");
         TProcess saver;
-        HWND window = StartCopy(saver);
-        ASSERT_NE(window, nullptr);
+        ASSERT_NE(StartCopy(saver), nullptr);
+        HWND window = saver.FindWindowOf(inputClass, 2000);
+        ASSERT_NE(window, nullptr) << inputClass;
         PostKey(window, 'Q');
         Sleep(600);
         EXPECT_TRUE(saver.Running()) << "ended although the password was refused";
@@ -68,6 +70,7 @@ protected:
         Sleep(600);
         EXPECT_EQ(Calls(), 2) << "the seventh move did not ask";
         EXPECT_TRUE(saver.Running());
+        EXPECT_TRUE(IsWindowVisible(window));
         Answer("accept");
         PostButton(window, WM_LBUTTONDOWN);
         EXPECT_TRUE(EndsWithZero(saver, 2000));
@@ -100,6 +103,24 @@ TEST_F(Password, AcceptedEndsTheSaver) {
     EXPECT_EQ(Calls(), 1);
 }
 
+// Alt+F4 reaches the window as SC_CLOSE and then WM_CLOSE: neither gets past the password.
+TEST_F(Password, CloseRequestsAskLikeAKey) {
+    SetDword(1);
+    Answer("refuse");
+    TProcess saver;
+    HWND window = StartCopy(saver);
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    Sleep(800);
+    EXPECT_TRUE(saver.Running()) << "a close request ended the saver past a refused password";
+    EXPECT_EQ(Calls(), 2);
+    Answer("accept");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_EQ(Calls(), 3);
+}
+
 TEST_F(Password, AbsentOrZeroEndsWithoutTheLibrary) {
     Answer("refuse");
     for (bool absent : {true, false}) {
@@ -114,6 +135,15 @@ TEST_F(Password, AbsentOrZeroEndsWithoutTheLibrary) {
         EXPECT_TRUE(EndsWithZero(saver, 2000)) << (absent ? "absent" : "zero");
         EXPECT_EQ(Calls(), 0);
     }
+}
+
+// Run by the two-monitor tier only: input on the black window over the second
+// monitor takes the same steps as on the saver window.
+using TwoMonitorsPassword = Password;
+
+TEST_F(TwoMonitorsPassword, RefusedOnTheOtherMonitorKeepsItRunning) {
+    SetDword(1);
+    ExpectRefusalKeepsRunning(CoverClass);
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine "$build/rowfall.scr" /s </dev/null
 fi
 
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+. "$root/scripts/x-display.sh"
+display="$(free_display)"
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 saver=""
@@ -32,8 +32,8 @@ finish() {
   kill "$xvfb" 2>/dev/null || true
 }
 trap finish EXIT
+wait_for_display "$display"
 export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 wine "$build/rowfall.scr" /s </dev/null >/dev/null 2>&1 &
 saver=$!

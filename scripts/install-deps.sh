@@ -6,7 +6,7 @@ need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 for pkg in cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev \
            libbenchmark-dev mingw-w64 wine wine64 xvfb xauth x11-apps x11-utils \
-           imagemagick zip file; do
+           imagemagick zip file xserver-xephyr openbox; do
   have "$pkg" || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then

@@ -1,6 +1,8 @@
 #include "host/win/saver_window.h"
 
+#include "engine/trace.h"
 #include "host/win/host_state.h"
+#include "host/win/monitor_covers.h"
 #include "host/win/worker.h"
 #include "pacing/win/form.h"
 #include "settings/settings.h"
@@ -34,6 +36,7 @@ void ApplyPriority(HANDLE worker) {
 // The part of the full-screen run between showing the window and saving.
 int32_t PlayFullScreen(int32_t width, int32_t height) {
     if (!CreateSaverWindow(width, height, nullptr)) return 0;
+    TMonitorCovers covers;
     BOOL previous = FALSE;
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &previous, 0);
     int32_t result = 0;
@@ -41,7 +44,7 @@ int32_t PlayFullScreen(int32_t width, int32_t height) {
         if (Settings.ManualControl) SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
         ApplyPriority(worker);
         result = MessageLoop();
-        SaveSettings();
+        if (!SaveSettings()) Trace("SaveSettings");
     }
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &previous, 0);
     return result;
