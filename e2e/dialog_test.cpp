@@ -116,7 +116,22 @@ void ExpectStored(const TKeys& keys) {
 // "/c" runs with their dialog; WIN.INI is put back afterwards.
 class ConfigDialog : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteIniSection(); }
+    void SetUp() override {
+        DeleteIniSection();
+        ForgetUserFile();
+    }
+    void TearDown() override { ForgetUserFile(); }
+
+    static void ForgetUserFile() {
+        DeleteFileA(UserSettingsFile().c_str());
+        RemoveDirectoryA(UserSettingsFolder().c_str());
+    }
+    static std::string UserValue(const char* key) {
+        char value[64] = {};
+        GetPrivateProfileStringA(IniSection, key, "<none>", value, sizeof value,
+                                 UserSettingsFile().c_str());
+        return value;
+    }
 
     // Writes the given keys, then starts a new "/c" run and finds its dialog.
     void Open(const TKeys& keys = {}) {
@@ -132,6 +147,8 @@ protected:
     }
 
     void Click(int id) { SendMessageA(GetDlgItem(Dialog, id), BM_CLICK, 0, 0); }
+    // Posted: a message box after OK would hold a sent click until it is answered.
+    void PostOk() { PostMessageA(Dialog, WM_COMMAND, IDOK, 0); }
 
     void SelectPalette(int index) {
         HWND list = GetDlgItem(Dialog, 111);
@@ -442,6 +459,90 @@ TEST(SaverFile, HoldsTheDescriptionIconVersionAndManifest) {
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(text.find("PerMonitorV2"), std::string::npos);
     FreeLibrary(scr);
+}
+
+}  // namespace
+
+namespace {
+
+struct TBoxSearch {
+    DWORD Process;
+    HWND Owner;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchOwnedBox(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TBoxSearch*>(param);
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    if (id == search->Process && GetWindow(window, GW_OWNER) == search->Owner &&
+        ClassOf(window) == DialogClass)
+        search->Found = window;
+    return search->Found == nullptr;
+}
+
+// The message box a dialog shows: a dialog-class window that it owns.
+HWND OwnedBox(const TProcess& process, HWND owner, DWORD timeoutMs) {
+    TBoxSearch search = {process.Id, owner, nullptr};
+    const DWORD start = GetTickCount();
+    while (!search.Found && GetTickCount() - start < timeoutMs) {
+        EnumWindows(MatchOwnedBox, reinterpret_cast<LPARAM>(&search));
+        PumpMessages(20);
+    }
+    return search.Found;
+}
+
+// Where WIN.INI cannot be written, OK keeps the choices in the per-user file, the next
+// run shows them, and once WIN.INI can be written again it is the one place again.
+TEST_F(ConfigDialog, AnUnwritableWinIniHandsOverToTheUserFileAndBack) {
+    WriteIni("Time", "102");
+    {
+        TImmutable locked(WinIniPath());
+        ASSERT_TRUE(locked.Applied) << "chattr +i needs root on ext4";
+        Open();
+        Click(103);
+        PostOk();  // a failed save would hold a sent click in its message box
+        ExpectClosed();
+        EXPECT_EQ(ReadIni("Time"), "102");
+        EXPECT_EQ(UserValue("Time"), "103");
+        for (const char* key : {"Priority", "ShowBkgr", "ShowInfo", "ManualControl", "Palette",
+                                "Path", "Score1", "Score2", "Score3"})
+            EXPECT_NE(UserValue(key), "<none>") << key;
+        Open();
+        EXPECT_TRUE(Checked(Dialog, 103)) << "the next run did not read the per-user file";
+        Click(2);
+        ExpectClosed();
+    }
+    Open();
+    Click(1);
+    ExpectClosed();
+    EXPECT_EQ(ReadIni("Time"), "103");
+    EXPECT_EQ(GetFileAttributesA(UserSettingsFile().c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the per-user file outlived a good save";
+}
+
+// OK must not close as if it had worked when nothing could keep the settings.
+TEST_F(ConfigDialog, WhenNothingCanBeWrittenOkSaysWhyAndStaysOpen) {
+    CreateDirectoryA(UserSettingsFolder().c_str(), nullptr);
+    TImmutable lockedIni(WinIniPath());
+    TImmutable lockedFolder(UserSettingsFolder());
+    ASSERT_TRUE(lockedIni.Applied && lockedFolder.Applied) << "chattr +i needs root on ext4";
+    Open();
+    PostOk();
+    HWND box = OwnedBox(*Saver, Dialog, 5000);
+    ASSERT_NE(box, nullptr) << "no message box after a failed save";
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    char reason[256] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   ERROR_ACCESS_DENIED, 0, reason, sizeof reason, nullptr);
+    EXPECT_NE(std::string(text).find(reason), std::string::npos) << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PumpMessages(300);
+    EXPECT_TRUE(Saver->Running() && IsWindowVisible(Dialog)) << "the dialog closed anyway";
+    Click(2);
+    ExpectClosed();
+    EXPECT_EQ(ReadIni("Time"), "<none>");
 }
 
 }  // namespace

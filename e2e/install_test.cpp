@@ -7,18 +7,8 @@ namespace {
 
 const char DesktopKey[] = "Control Panel\\Desktop";
 
-std::string RegisteredSaver() {
-    char value[MAX_PATH] = {};
-    DWORD size = sizeof value - 1;
-    HKEY desktop = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, DesktopKey, 0, KEY_READ, &desktop) != ERROR_SUCCESS) return "";
-    RegQueryValueExA(desktop, "SCRNSAVE.EXE", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-    RegCloseKey(desktop);
-    return value;
-}
-
 std::string DesktopValue(const char* key, const char* name) {
-    char value[16] = {};
+    char value[MAX_PATH] = {};
     DWORD size = sizeof value - 1;
     HKEY opened = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return "";
@@ -27,42 +17,46 @@ std::string DesktopValue(const char* key, const char* name) {
     return value;
 }
 
-// This process caches the system parameter once it has read it, so another
-// process's change shows only in the registry. A change made without
-// SPIF_UPDATEINIFILE lives in Wine's volatile key, which wins over the lasting one.
-bool ScreenSaverActive() {
-    std::string value = DesktopValue(
-        "Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop", "ScreenSaveActive");
-    if (value.empty()) value = DesktopValue(DesktopKey, "ScreenSaveActive");
-    return value == "1";
-}
+// Stored for good: a switch-on without SPIF_UPDATEINIFILE lives only in Wine's
+// volatile key (and on Windows until the next logon), never in this one.
+std::string LastingScreenSaveActive() { return DesktopValue(DesktopKey, "ScreenSaveActive"); }
+
+std::string RegisteredSaver() { return DesktopValue(DesktopKey, "SCRNSAVE.EXE"); }
 
 class Install : public SaverTest {
 protected:
-    Install() : Saver_(DesktopKey, "SCRNSAVE.EXE") {
+    Install() : Saver_(DesktopKey, "SCRNSAVE.EXE"), Active_(DesktopKey, "ScreenSaveActive") {
         SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &WasActive_, 0);
     }
     ~Install() override { SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, WasActive_, nullptr, 0); }
 
 private:
     TRegistryBackup Saver_;
+    TRegistryBackup Active_;
     BOOL WasActive_ = FALSE;
 };
 
-TEST_F(Install, RecordsTheShortPathSwitchesOnAndRunsFullScreen) {
+// "rowfall.scr /reg" typed in its own folder: Windows must later find the file from anywhere.
+TEST_F(Install, TypedByNameRecordsTheFullShortPathSwitchesOnForGoodAndRuns) {
     DeleteUserValue(DesktopKey, "SCRNSAVE.EXE");
-    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, 0);
+    ASSERT_TRUE(WriteUserValue(DesktopKey, "ScreenSaveActive", REG_SZ, "0", 2));
+    const std::string folder = JoinPath(WorkFolder(), "install");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string scr = JoinPath(folder, "rowfall.scr");
+    ASSERT_TRUE(CopyFileTo(ScrPath(), scr));
     char shortPath[MAX_PATH] = {};
-    ASSERT_NE(GetShortPathNameA(ScrPath().c_str(), shortPath, MAX_PATH), 0u);
+    ASSERT_NE(GetShortPathNameA(scr.c_str(), shortPath, MAX_PATH), 0u);
 
     TProcess saver;
-    HWND window = StartSaver(saver, "/reg");
+    ASSERT_TRUE(saver.StartAs("rowfall.scr /reg", scr, folder));
+    HWND window = saver.FindWindowOf(SaverClass, 10000);
     ASSERT_NE(window, nullptr) << "no full-screen run after installing";
-    EXPECT_STREQ(RegisteredSaver().c_str(), shortPath);
-    EXPECT_TRUE(ScreenSaverActive());
+    EXPECT_EQ(lstrcmpiA(RegisteredSaver().c_str(), shortPath), 0) << RegisteredSaver();
+    EXPECT_EQ(LastingScreenSaveActive(), "1");
 
     PostKey(window, VK_ESCAPE);
     EXPECT_TRUE(EndsWithZero(saver, 5000));
+    EXPECT_EQ(lstrcmpiA(ReadIni("Path").c_str(), scr.c_str()), 0) << ReadIni("Path");
 }
 
 }  // namespace

@@ -14,3 +14,8 @@ extern HWND SaverWindow;
 extern int32_t MouseMoveCountdown;
 
 extern const char SaverClassName[];  // also the WIN.INI section
+extern const char DesktopKeyName[];  // "Control Panel\Desktop" under HKEY_CURRENT_USER
+
+// This program's full path as Windows knows it (never argument zero as typed,
+// which may be relative); "" when it cannot be had.
+const char* ProgramPath();

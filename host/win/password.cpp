@@ -42,7 +42,7 @@ bool VerifyWithLibrary() {
 bool AskPassword() {
     bool accepted = true;
     HKEY desktop;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &desktop) ==
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, DesktopKeyName, 0, KEY_READ, &desktop) ==
         ERROR_SUCCESS) {
         if (PasswordWanted(desktop)) accepted = VerifyWithLibrary();
         RegCloseKey(desktop);

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 #include "engine/trace.h"
 #include "host/win/host_state.h"
 #include "resources/resource.h"
@@ -48,6 +50,23 @@ void FillPaletteList(HWND dialog) {
     SendMessageA(PaletteList, CB_SETCURSEL, Settings.Palette, 0);
 }
 
+// The system's text for an error code, at most 255 characters.
+std::string SystemErrorText(DWORD error) {
+    char text[256] = {};
+    // System texts may hold %1 inserts; with no arguments they must not be expanded.
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text - 1, nullptr);
+    return text;
+}
+
+void ReportUnsavedSettings(HWND dialog, DWORD error) {
+    const std::string text =
+        "The settings could not be saved, neither in WIN.INI nor in the file "
+        "Korvex Rowfall\\rowfall.ini of your application data folder.\r\n\r\n" +
+        SystemErrorText(error);
+    MessageBoxA(dialog, text.c_str(), "Korvex Rowfall", MB_OK | MB_ICONERROR);
+}
+
 INT_PTR OnInitDialog(HWND dialog) {
     LoadSettings();
     CheckRadioButton(dialog, IDC_CURRENT_TIME, IDC_GAME_TIME, Settings.Time);
@@ -68,8 +87,11 @@ void OnOk(HWND dialog) {
     // CB_ERR (nothing selected) and anything past the list both mean the first palette.
     const LRESULT selection = SendMessageA(PaletteList, CB_GETCURSEL, 0, 0);
     Settings.Palette = selection < 0 || selection >= PaletteCount ? 0 : static_cast<int32_t>(selection);
-    EndDialog(dialog, IDOK);
-    SaveSettings();
+    // A failed save keeps the dialog open: closing would look as if it had worked.
+    if (SaveSettings())
+        EndDialog(dialog, IDOK);
+    else
+        ReportUnsavedSettings(dialog, GetLastError());
 }
 
 void OnGetNewGames() {
@@ -101,20 +123,11 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     }
 }
 
-void TraceLastError() {
-    const DWORD error = GetLastError();
-    char text[256] = {};
-    // System texts may hold %1 inserts; with no arguments they must not be expanded.
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text - 1, nullptr);
-    Trace(text);
-}
-
 }  // namespace
 
 int32_t RunConfigDialog() {
     const INT_PTR result = DialogBoxParamA(Instance, MAKEINTRESOURCEA(IDD_CONFIG),
                                            GetForegroundWindow(), ConfigDialogProc, 0);
-    if (result < 0) TraceLastError();
+    if (result < 0) Trace(SystemErrorText(GetLastError()).c_str());
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "settings/win/installer.h"
 
-#include <cstdlib>
 #include <cstring>
 
+#include "host/win/host_state.h"
 #include "settings/win/reg_key.h"
 
 namespace {
@@ -38,7 +38,7 @@ bool SystemPlatformId(DWORD& id) {
 
 void RecordInRegistry(const char* saver) {
     TRegKey desktop;
-    desktop.Open(HKEY_CURRENT_USER, "Control Panel\\Desktop", false);
+    desktop.Open(HKEY_CURRENT_USER, DesktopKeyName, false);
     char current[PathCapacity] = {};
     desktop.ReadString(SaverValue, current, PathCapacity);
     // Repeated installs leave an equal value alone.
@@ -72,7 +72,9 @@ void InstallSaverOn(const TInstallSystem& system) {
     } else {
         RecordInSystemIni(saver, system.WindowsDirectory);
     }
-    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_SENDCHANGE);
+    // Stored, not only set: a switch-on without the update flag lasts until the next logon.
+    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr,
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
     // Sent, not posted: the system refuses to post a message that carries a pointer
     // (ERROR_MESSAGE_SYNC_ONLY), so a post would reach no window at all.
     for (const wchar_t* section : ChangedSections) {
@@ -82,6 +84,6 @@ void InstallSaverOn(const TInstallSystem& system) {
 }
 
 void InstallSaver() {
-    const char* program = __argv && __argv[0] ? __argv[0] : "";
-    InstallSaverOn({program, SystemPlatformId, GetWindowsDirectoryA});
+    // The full path: argument zero as typed may be relative, which Windows cannot find later.
+    InstallSaverOn({ProgramPath(), SystemPlatformId, GetWindowsDirectoryA});
 }

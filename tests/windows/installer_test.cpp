@@ -21,7 +21,11 @@ const char* const ExpectedSections[] = {
     "[boot]", "system.ini", "system.ini\\boot",
 };
 
-std::string ProgramPath() { return __argv[0]; }
+std::string ProgramPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
 
 std::string ShortPath(const std::string& path) {
     char buffer[MAX_PATH] = {};
@@ -149,7 +153,7 @@ TEST_F(InstallerNt, CreatesAMissingValueSwitchesOnAndNotifies) {
     DeleteRawValue(HKEY_CURRENT_USER, DesktopKey, SaverValue);
     ASSERT_NE(Stored().Status, ERROR_SUCCESS);
 
-    InstallSaver();  // the real platform query and argument zero: Wine is the NT family
+    InstallSaver();  // the real platform query and program path: Wine is the NT family
 
     const TRawValue stored = Stored();
     ASSERT_EQ(stored.Status, ERROR_SUCCESS);
