@@ -16,6 +16,10 @@ set_target_properties(rowfall PROPERTIES SUFFIX ".scr")
 
 set(WINE_ENV "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
 
+# Screen reading and posted input, for the programs that watch the saver from outside.
+add_library(screen_input STATIC ${CMAKE_SOURCE_DIR}/e2e/screen_input.cpp)
+target_link_libraries(screen_input PUBLIC ${ROWFALL_WIN_LIBS})
+
 if(ROWFALL_TESTS)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -1,0 +1,19 @@
+# Sourced: gives the rest of the script its own 1024x768x24 Xvfb display (a free
+# number, exported as DISPLAY). On exit it ends the saver whose process id the
+# script put in $saver, the prefix's Wine server and Xvfb.
+saver=""
+xvfb=""
+finish() {
+  [ -n "$saver" ] && kill "$saver" 2>/dev/null
+  wineserver -k 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  return 0
+}
+trap finish EXIT
+
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
