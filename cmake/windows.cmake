@@ -34,10 +34,10 @@ if(ROWFALL_TESTS)
   include(${CMAKE_SOURCE_DIR}/e2e/e2e.cmake OPTIONAL)
 endif()
 
-# Small Windows programs that print figures or render pictures, one per file.
+# Small Windows programs that print figures, render pictures or watch the saver, one per file.
 file(GLOB win_tools CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
 foreach(tool ${win_tools})
   get_filename_component(name ${tool} NAME_WE)
   add_executable(${name} ${tool})
-  target_link_libraries(${name} rowfall_win)
+  target_link_libraries(${name} rowfall_win screen_input)
 endforeach()
