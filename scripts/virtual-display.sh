@@ -4,6 +4,7 @@
 saver=""
 xvfb=""
 finish() {
+  exec 2>/dev/null  # no shell notices of the processes ended here
   [ -n "$saver" ] && kill "$saver" 2>/dev/null
   wineserver -k 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
