@@ -16,6 +16,10 @@ set_target_properties(rowfall PROPERTIES SUFFIX ".scr")
 
 set(WINE_ENV "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
 
+# Screen reading and posted input, for the programs that watch the saver from outside.
+add_library(screen_input STATIC ${CMAKE_SOURCE_DIR}/e2e/screen_input.cpp)
+target_link_libraries(screen_input PUBLIC ${ROWFALL_WIN_LIBS})
+
 if(ROWFALL_TESTS)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -30,10 +34,10 @@ if(ROWFALL_TESTS)
   include(${CMAKE_SOURCE_DIR}/e2e/e2e.cmake OPTIONAL)
 endif()
 
-# Small Windows programs that print figures or render pictures, one per file.
+# Small Windows programs that print figures, render pictures or watch the saver, one per file.
 file(GLOB win_tools CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
 foreach(tool ${win_tools})
   get_filename_component(name ${tool} NAME_WE)
   add_executable(${name} ${tool})
-  target_link_libraries(${name} rowfall_win)
+  target_link_libraries(${name} rowfall_win screen_input)
 endforeach()

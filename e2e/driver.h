@@ -1,11 +1,13 @@
-// Drives rowfall.scr as a black box under Wine: processes, windows, screen
-// pixels, input, WIN.INI, the registry and files.
+// Drives rowfall.scr as a black box under Wine: processes, windows, WIN.INI,
+// the registry and files (screen pixels and input in screen_input.h).
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "e2e/screen_input.h"
 
 // Windows-usable paths of the build's products.
 std::string ScrPath();          // rowfall.scr
@@ -40,34 +42,6 @@ public:
 extern const char SaverClass[];  // "Korvex Rowfall Screen Saver"
 extern const char CoverClass[];  // the black windows over the other monitors
 extern const char IniSection[];  // the same text
-
-// A copy of the whole virtual screen, every monitor (GetDC(NULL) + BitBlt into a
-// 32-bit top-down DIB); At takes screen coordinates.
-struct TScreenShot {
-    int32_t Left = 0;
-    int32_t Top = 0;
-    int32_t Width = 0;
-    int32_t Height = 0;
-    std::vector<uint32_t> Pixels;  // 0x00RRGGBB
-    uint32_t At(int32_t x, int32_t y) const {
-        return Pixels[size_t(y - Top) * Width + size_t(x - Left)];
-    }
-};
-TScreenShot ReadScreen();
-// The first monitor that is not the primary one; empty when there is none.
-RECT OtherMonitor();
-// Pixels inside area (screen coordinates) that differ between a and b.
-int32_t CountChanged(const TScreenShot& a, const TScreenShot& b, const RECT& area);
-// Number of distinct colours in area; a black or one-colour screen gives 1.
-int32_t CountColours(const TScreenShot& shot, const RECT& area);
-
-// Input, posted to the window's queue so it reaches its window procedure.
-void PostKey(HWND window, WORD virtualKey);
-void PostMouseMove(HWND window, int32_t x, int32_t y);
-void PostButton(HWND window, UINT message);  // WM_LBUTTONDOWN, WM_RBUTTONDOWN, ...
-// Runs this thread's message loop for ms milliseconds (needed while the
-// driver owns windows, e.g. a preview parent).
-void PumpMessages(DWORD ms);
 
 // WIN.INI, section IniSection unless given. Missing keys read as "<none>".
 std::string ReadIni(const char* key, const char* section = IniSection);

@@ -7,7 +7,7 @@ target_link_options(password_cpl PRIVATE ${STATIC_LINK} -Wl,--kill-at)
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/e2e/*_test.cpp)
 add_executable(e2e_tests ${e2e_sources} ${CMAKE_SOURCE_DIR}/e2e/driver.cpp
                ${CMAKE_SOURCE_DIR}/e2e/saver_fixture.cpp)
-target_link_libraries(e2e_tests gtest_main ${ROWFALL_WIN_LIBS})
+target_link_libraries(e2e_tests gtest_main screen_input)
 target_link_options(e2e_tests PRIVATE ${STATIC_LINK})
 target_compile_definitions(e2e_tests PRIVATE
   ROWFALL_SCR_PATH="$<TARGET_FILE:rowfall>"

@@ -21,19 +21,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine "$build/rowfall.scr" /s </dev/null
 fi
 
-. "$root/scripts/x-display.sh"
-display="$(free_display)"
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-saver=""
-finish() {
-  [ -n "$saver" ] && kill "$saver" 2>/dev/null || true
-  wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap finish EXIT
-wait_for_display "$display"
-export DISPLAY=":$display"
+. "$root/scripts/virtual-display.sh"
 
 wine "$build/rowfall.scr" /s </dev/null >/dev/null 2>&1 &
 saver=$!

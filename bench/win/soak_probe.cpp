@@ -1,0 +1,112 @@
+// Watches the running full-screen saver from outside, for scripts/soak.sh:
+//   soak_probe sample   prints the saver's handle count and a checksum of the well
+//   soak_probe dismiss  posts a key and prints the milliseconds until the process ended
+// Exits 1 when there is no saver, its handles cannot be read, or it outlives the key by 1 s.
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "e2e/screen_input.h"
+#include "host/win/host_state.h"
+#include "pacing/layout.h"
+
+namespace {
+
+constexpr NTSTATUS InfoLengthMismatch = NTSTATUS(0xC0000004);
+constexpr DWORD DismissLimitMs = 1000;
+constexpr int MaxQueries = 8;  // the table may grow between two queries, but not forever
+
+using TQuerySystemInformation = NTSTATUS(NTAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
+
+struct TOwnedHandle {
+    HANDLE Handle;
+    ~TOwnedHandle() {
+        if (Handle) CloseHandle(Handle);
+    }
+};
+
+// Counts the process's entries in the system handle table: GetProcessHandleCount
+// answers 0 under Wine. -1 when the table cannot be read.
+int32_t CountHandles(DWORD processId) {
+    auto query = reinterpret_cast<TQuerySystemInformation>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return -1;
+    std::vector<BYTE> buffer(64 * 1024);
+    for (int i = 0; i < MaxQueries; ++i) {
+        ULONG needed = 0;
+        const NTSTATUS status =
+            query(SystemHandleInformation, buffer.data(), ULONG(buffer.size()), &needed);
+        if (status == InfoLengthMismatch) {
+            buffer.resize(needed > buffer.size() ? needed * 2 : buffer.size() * 2);
+            continue;
+        }
+        if (status < 0) return -1;
+        const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
+        const SYSTEM_HANDLE_ENTRY* entries = table->Handle;
+        int32_t count = 0;
+        for (ULONG e = 0; e < table->Count; ++e) count += entries[e].OwnerPid == processId;
+        return count;
+    }
+    return -1;
+}
+
+// FNV-1a over the well's pixels on screen: an unchanged well gives the same sum.
+uint32_t WellChecksum(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    const TRect glass = ComputeLayout({client.left, client.top, client.right, client.bottom}).GlassRect;
+    POINT corners[2] = {{glass.left, glass.top}, {glass.right, glass.bottom}};
+    MapWindowPoints(window, nullptr, corners, 2);
+    const TScreenShot shot = ReadScreen();
+    uint32_t sum = 2166136261u;
+    for (LONG y = corners[0].y; y < corners[1].y; ++y)
+        for (LONG x = corners[0].x; x < corners[1].x; ++x) sum = (sum ^ shot.At(x, y)) * 16777619u;
+    return sum;
+}
+
+int Sample(HWND window, DWORD processId) {
+    const int32_t handles = CountHandles(processId);
+    if (handles < 0) {
+        std::fprintf(stderr, "cannot read the system handle table\n");
+        return 1;
+    }
+    std::printf("%d %08lx\n", handles, static_cast<unsigned long>(WellChecksum(window)));
+    return 0;
+}
+
+int Dismiss(HWND window, DWORD processId) {
+    TOwnedHandle process = {OpenProcess(SYNCHRONIZE, FALSE, processId)};
+    if (!process.Handle) {
+        std::fprintf(stderr, "cannot open the saver process\n");
+        return 1;
+    }
+    const DWORD pressed = GetTickCount();
+    PostKey(window, VK_ESCAPE);
+    if (WaitForSingleObject(process.Handle, DismissLimitMs) != WAIT_OBJECT_0) {
+        std::fprintf(stderr, "still running %lu ms after the key\n", DismissLimitMs);
+        return 1;
+    }
+    std::printf("%lu\n", static_cast<unsigned long>(GetTickCount() - pressed));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool sample = argc == 2 && std::strcmp(argv[1], "sample") == 0;
+    if (!sample && !(argc == 2 && std::strcmp(argv[1], "dismiss") == 0)) {
+        std::fprintf(stderr, "usage: soak_probe sample|dismiss\n");
+        return 2;
+    }
+    HWND window = FindWindowA(SaverClassName, nullptr);
+    DWORD processId = 0;
+    if (window) GetWindowThreadProcessId(window, &processId);
+    if (!processId) {
+        std::fprintf(stderr, "no saver window\n");
+        return 1;
+    }
+    return sample ? Sample(window, processId) : Dismiss(window, processId);
+}
