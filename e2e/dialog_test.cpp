@@ -429,7 +429,7 @@ TEST(SaverFile, HoldsTheDescriptionIconVersionAndManifest) {
     EXPECT_EQ(LoadStringA(scr, 1, description, sizeof description), 14);
     EXPECT_STREQ(description, "Korvex Rowfall");
 
-    // The icon group: one image, 32 x 32 in 16 colours.
+    // The icon group: one image, 32 x 32 in 16 colors.
     HRSRC group = FindResourceA(scr, MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
     ASSERT_NE(group, nullptr);
     const BYTE* directory = static_cast<const BYTE*>(LockResource(LoadResource(scr, group)));
@@ -437,16 +437,16 @@ TEST(SaverFile, HoldsTheDescriptionIconVersionAndManifest) {
     EXPECT_EQ(directory[4] | directory[5] << 8, 1) << "images in the group";
     EXPECT_EQ(directory[6], 32);  // width
     EXPECT_EQ(directory[7], 32);  // height
-    EXPECT_EQ(directory[8], 16);  // colours
+    EXPECT_EQ(directory[8], 16);  // colors
     EXPECT_EQ(directory[12] | directory[13] << 8, 4) << "bits per pixel";
     HICON icon = static_cast<HICON>(LoadImageA(scr, MAKEINTRESOURCEA(101), IMAGE_ICON, 32, 32, 0));
     ASSERT_NE(icon, nullptr);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(icon, &info));
-    BITMAP colour = {};
-    GetObjectA(info.hbmColor, sizeof colour, &colour);
-    EXPECT_EQ(colour.bmWidth, 32);
-    EXPECT_EQ(colour.bmHeight, 32);
+    BITMAP color = {};
+    GetObjectA(info.hbmColor, sizeof color, &color);
+    EXPECT_EQ(color.bmWidth, 32);
+    EXPECT_EQ(color.bmHeight, 32);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     DestroyIcon(icon);

@@ -18,6 +18,9 @@ TEST_F(FullScreen, CoversTheDesktopPlaysAndTheFirstKeyEndsIt) {
     EXPECT_EQ(rect.top, 0);
     EXPECT_EQ(rect.right, 1024);
     EXPECT_EQ(rect.bottom, 768);
+    char title[64] = {};
+    GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ(title, "Rowfall screen saver") << "the name Task Manager and Alt+Tab show";
 
     const TScreenShot first = ReadScreen();
     Sleep(2200);
@@ -64,7 +67,7 @@ TEST_F(FullScreen, GameKeysSteerUnderManualControlAndEscEnds) {
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
     const TScreenShot first = ReadScreen();
-    const uint32_t empty = EmptyColour(first);
+    const uint32_t empty = EmptyColor(first);
     for (WORD key : {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_LEFT, VK_UP}) PostKey(window, key);
     // Each SPACE drops a figure to the bottom at once: the middle piles up far
     // faster than the autopilot could place figures.
@@ -209,7 +212,7 @@ TEST_F(TwoMonitors, TheOtherMonitorTurnsBlackAndAClickThereEndsTheRun) {
     EXPECT_TRUE(EqualRect(&covered, &other));
     PumpMessages(300);
     const TScreenShot shot = ReadScreen();
-    EXPECT_EQ(CountColours(shot, other), 1);
+    EXPECT_EQ(CountColors(shot, other), 1);
     EXPECT_EQ(shot.At(other.left, other.top), 0u) << "the other monitor is not black";
 
     PostButton(cover, WM_LBUTTONDOWN);

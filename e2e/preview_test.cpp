@@ -86,9 +86,9 @@ TEST_F(Preview, DrawsTheWellAndEmptyBoxesAndEndsWhenClosed) {
     ASSERT_NE(child, nullptr);
     Sleep(1500);
     const TScreenShot shot = ReadScreen();
-    EXPECT_GT(CountColours(shot, GlassInside), 1) << "no well grid";
-    EXPECT_EQ(CountColours(shot, ScoreBoxInside), 1) << "the score box is not empty";
-    EXPECT_GT(CountColours(shot, RECT{0, 0, 300, 700}), 50) << "no background texture";
+    EXPECT_GT(CountColors(shot, GlassInside), 1) << "no well grid";
+    EXPECT_EQ(CountColors(shot, ScoreBoxInside), 1) << "the score box is not empty";
+    EXPECT_GT(CountColors(shot, RECT{0, 0, 300, 700}), 50) << "no background texture";
     PostKey(child, 'A');
     PostMouseMove(child, 5, 5);
     Sleep(500);

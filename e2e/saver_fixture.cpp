@@ -11,25 +11,25 @@ HWND SaverTest::StartSaver(TProcess& saver, const std::string& arguments, const 
 int32_t SaverTest::WaitForFrame(const TProcess& saver, DWORD timeoutMs) {
     for (;;) {
         const TScreenShot shot = ReadScreen();
-        // The well's grid and the panel's texture both show many colours.
-        if (CountColours(shot, GlassArea) > 3 && CountColours(shot, RECT{0, 0, 300, 700}) > 50 &&
-            CountColours(shot, TimeArea) > 1)
+        // The well's grid and the panel's texture both show many colors.
+        if (CountColors(shot, GlassArea) > 3 && CountColors(shot, RECT{0, 0, 300, 700}) > 50 &&
+            CountColors(shot, TimeArea) > 1)
             return int32_t(GetTickCount() - saver.StartedAt);
         if (GetTickCount() - saver.StartedAt > timeoutMs || !saver.Running()) return -1;
         Sleep(10);
     }
 }
 
-uint32_t SaverTest::EmptyColour(const TScreenShot& firstFrame) {
+uint32_t SaverTest::EmptyColor(const TScreenShot& firstFrame) {
     return firstFrame.At(GlassArea.left + CellSize / 2, GlassArea.bottom - CellSize / 2);
 }
 
-int32_t SaverTest::FilledCells(const TScreenShot& shot, uint32_t emptyColour) {
+int32_t SaverTest::FilledCells(const TScreenShot& shot, uint32_t emptyColor) {
     int32_t filled = 0;
     for (int32_t c = 0; c < 10; ++c)
         for (int32_t r = 0; r < 20; ++r)
             filled += shot.At(GlassArea.left + c * CellSize + CellSize / 2,
-                              GlassArea.top + r * CellSize + CellSize / 2) != emptyColour;
+                              GlassArea.top + r * CellSize + CellSize / 2) != emptyColor;
     return filled;
 }
 

@@ -19,9 +19,9 @@ protected:
                     const std::string& exe = ScrPath());
     // Milliseconds from the process start until the well and panel are on screen; -1 on timeout.
     static int32_t WaitForFrame(const TProcess& saver, DWORD timeoutMs);
-    // Cells of the well whose centre differs from the empty-cell colour.
-    static int32_t FilledCells(const TScreenShot& shot, uint32_t emptyColour);
-    static uint32_t EmptyColour(const TScreenShot& firstFrame);
+    // Cells of the well whose centre differs from the empty-cell color.
+    static int32_t FilledCells(const TScreenShot& shot, uint32_t emptyColor);
+    static uint32_t EmptyColor(const TScreenShot& firstFrame);
     // True when the process ends within timeoutMs with exit code 0.
     static bool EndsWithZero(TProcess& saver, DWORD timeoutMs);
 

@@ -56,7 +56,7 @@ int32_t CountChanged(const TScreenShot& a, const TScreenShot& b, const RECT& are
     return changed;
 }
 
-int32_t CountColours(const TScreenShot& shot, const RECT& area) {
+int32_t CountColors(const TScreenShot& shot, const RECT& area) {
     std::vector<uint32_t> seen;
     for (int32_t y = area.top; y < area.bottom; ++y)
         for (int32_t x = area.left; x < area.right; ++x) {

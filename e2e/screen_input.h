@@ -23,8 +23,8 @@ TScreenShot ReadScreen();
 RECT OtherMonitor();
 // Pixels inside area (screen coordinates) that differ between a and b.
 int32_t CountChanged(const TScreenShot& a, const TScreenShot& b, const RECT& area);
-// Number of distinct colours in area; a black or one-colour screen gives 1.
-int32_t CountColours(const TScreenShot& shot, const RECT& area);
+// Number of distinct colors in area; a black or one-color screen gives 1.
+int32_t CountColors(const TScreenShot& shot, const RECT& area);
 
 // Input, posted to the window's queue so it reaches its window procedure.
 void PostKey(HWND window, WORD virtualKey);

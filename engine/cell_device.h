@@ -7,10 +7,12 @@
 class TCellDevice {
 public:
     virtual ~TCellDevice() = default;
+    // False while there is nothing to draw into (no back buffer).
+    virtual bool CanDraw() const = 0;
     // One cell of the back buffer: a bevelled block when filled, else an empty square.
     virtual void DrawCell(const TRect& cell, bool filled) = 0;
     // One pixel of the back buffer (the row dissolve).
-    virtual void SetPixel(int32_t x, int32_t y, TColour colour) = 0;
+    virtual void SetPixel(int32_t x, int32_t y, TColor color) = 0;
     // Copies the area from the back buffer to the window; true when the copy succeeded.
     virtual bool CopyToWindow(const TRect& area) = 0;
 };

@@ -5,7 +5,8 @@
 
 void TRowfall::ShowCell(int32_t col, int32_t row, int32_t filled) {
     try {
-        if (!Live || col < 0 || col >= GlassColumns || row < 0 || row >= GlassRows || !Device)
+        if (!Live || col < 0 || col >= GlassColumns || row < 0 || row >= GlassRows || !Device ||
+            !Device->CanDraw())
             return;
         const TRect cell{GlassRect.left + col * CellWidth, GlassRect.top + row * CellHeight,
                          GlassRect.left + (col + 1) * CellWidth,

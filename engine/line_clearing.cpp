@@ -56,7 +56,7 @@ int32_t TRowfall::ClearLines() {
     }
 }
 
-// The row fades into the empty colour straight in the window, one strip copy per
+// The row fades into the empty color straight in the window, one strip copy per
 // tick. Without a surface or cell size there is nothing to fade and no reason to wait.
 void TRowfall::FlashLine(int32_t row) {
     if (!Live || !Device || CellWidth <= 0 || CellHeight <= 0) return;

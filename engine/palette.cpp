@@ -2,22 +2,22 @@
 
 #include "settings/settings.h"
 
-TColour BackgroundColor = Rgb(255, 193, 114);
-TColour TitleColor = Rgb(26, 60, 148);
-TColour InfoColor = Rgb(179, 99, 39);
-TColour TextColor = Rgb(100, 50, 0);
-TColour ShadowColor = Rgb(0, 0, 0);
-TColour HighlightColor = Rgb(255, 255, 255);
-TColour CellPenColor = Rgb(255, 183, 104);
-TColour EmptyCellColor = Rgb(255, 193, 114);
-TColour BlockFaceColor = Rgb(162, 81, 1);
-TColour BlockLightColor = Rgb(227, 142, 57);
-TColour BlockDarkColor = Rgb(104, 55, 5);
+TColor BackgroundColor = Rgb(255, 193, 114);
+TColor TitleColor = Rgb(26, 60, 148);
+TColor InfoColor = Rgb(179, 99, 39);
+TColor TextColor = Rgb(100, 50, 0);
+TColor ShadowColor = Rgb(0, 0, 0);
+TColor HighlightColor = Rgb(255, 255, 255);
+TColor CellPenColor = Rgb(255, 183, 104);
+TColor EmptyCellColor = Rgb(255, 193, 114);
+TColor BlockFaceColor = Rgb(162, 81, 1);
+TColor BlockLightColor = Rgb(227, 142, 57);
+TColor BlockDarkColor = Rgb(104, 55, 5);
 
 namespace {
 
 struct TPaletteRow {
-    TColour background, title, info, text, shadow, highlight, cellPen, emptyCell, blockFace,
+    TColor background, title, info, text, shadow, highlight, cellPen, emptyCell, blockFace,
         blockLight, blockDark;
 };
 

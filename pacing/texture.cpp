@@ -2,7 +2,7 @@
 
 #include "engine/random.h"
 
-TColour Ramp[256];
+TColor Ramp[256];
 int32_t HeightMap[TextureWidth * TextureHeight];
 
 namespace {
@@ -14,7 +14,7 @@ int32_t Perturb(int32_t v) {
     return up > 255 || up < 0 ? v - d : up;
 }
 
-TColour RampColour(int32_t palette, int32_t i) {
+TColor RampColor(int32_t palette, int32_t i) {
     const int32_t a = 185 + (45 * i) / 255;
     const int32_t b = (255 * a) / (510 - i);
     switch (palette) {
@@ -34,7 +34,7 @@ TColour RampColour(int32_t palette, int32_t i) {
 }  // namespace
 
 void MakeRamp(int32_t palette) {
-    for (int32_t i = 0; i < 256; ++i) Ramp[i] = RampColour(palette, i);
+    for (int32_t i = 0; i < 256; ++i) Ramp[i] = RampColor(palette, i);
 }
 
 void MakeHeights() {

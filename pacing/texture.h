@@ -1,4 +1,4 @@
-// The soft random background: a 400 x 320 height map seen through a colour ramp.
+// The soft random background: a 400 x 320 height map seen through a color ramp.
 #pragma once
 #include <cstdint>
 
@@ -7,7 +7,7 @@
 constexpr int32_t TextureWidth = 400;
 constexpr int32_t TextureHeight = 320;
 
-extern TColour Ramp[256];  // colour of each height
+extern TColor Ramp[256];  // color of each height
 // Column-major: the 320 cells of column x start at x * 320.
 extern int32_t HeightMap[TextureWidth * TextureHeight];
 

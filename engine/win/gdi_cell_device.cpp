@@ -78,8 +78,8 @@ void TGdiCellDevice::DrawCell(const TRect& cell, bool filled) {
     DeleteObject(pen);
 }
 
-void TGdiCellDevice::SetPixel(int32_t x, int32_t y, TColour colour) {
-    if (BackDC) ::SetPixel(BackDC, x, y, colour);
+void TGdiCellDevice::SetPixel(int32_t x, int32_t y, TColor color) {
+    if (BackDC) ::SetPixel(BackDC, x, y, color);
 }
 
 bool TGdiCellDevice::CopyToWindow(const TRect& area) {

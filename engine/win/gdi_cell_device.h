@@ -7,18 +7,19 @@
 
 class TGdiCellDevice : public TCellDevice {
 public:
-    TGdiCellDevice();  // brushes from the start-up colours
+    TGdiCellDevice();  // brushes from the start-up colors
     ~TGdiCellDevice() override;  // restores both contexts, deletes the brushes
     TGdiCellDevice(const TGdiCellDevice&) = delete;
     TGdiCellDevice& operator=(const TGdiCellDevice&) = delete;
 
-    // Deletes the brushes it holds and makes four from the current colour slots.
+    // Deletes the brushes it holds and makes four from the current color slots.
     void CreateBrushes();
     // Restores the old contexts to their saved states, saves and keeps the new ones.
     void Attach(HDC windowDC, HDC backDC);
 
+    bool CanDraw() const override { return BackDC != nullptr; }
     void DrawCell(const TRect& cell, bool filled) override;
-    void SetPixel(int32_t x, int32_t y, TColour colour) override;
+    void SetPixel(int32_t x, int32_t y, TColor color) override;
     bool CopyToWindow(const TRect& area) override;
 
     HDC WindowDC = nullptr;

@@ -10,6 +10,7 @@
 #include "host/win/password.h"
 #include "host/win/saver_window.h"
 #include "host/win/worker.h"
+#include "resources/resource.h"
 #include "settings/win/config_dialog.h"
 #include "settings/win/installer.h"
 #include "settings/win/settings_store.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr uint32_t WorkerJoinMs = 5000;
-constexpr WORD SaverIcon = 101;
 
 // The game lock, the autopilot lock and the stop event, closed in creation
 // order once the worker is done with them, on every way out.
@@ -29,7 +29,7 @@ public:
         StopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     }
     ~TSharedObjects() {
-        WaitForWorker(WorkerJoinMs);
+        EndWorker(WorkerJoinMs);
         for (HANDLE* handle : {&GameLock, &AutoPlayLock, &StopEvent}) {
             if (*handle) CloseHandle(*handle);
             *handle = nullptr;
@@ -45,8 +45,8 @@ bool RegisterSaverClass() {
     saverClass.style = CS_OWNDC;
     saverClass.lpfnWndProc = SaverWindowProc;
     saverClass.hInstance = Instance;
-    saverClass.hIcon = LoadIconA(Instance, MAKEINTRESOURCEA(SaverIcon));
-    saverClass.hIconSm = LoadIconA(Instance, MAKEINTRESOURCEA(SaverIcon));
+    saverClass.hIcon = LoadIconA(Instance, MAKEINTRESOURCEA(IDI_ROWFALL));
+    saverClass.hIconSm = LoadIconA(Instance, MAKEINTRESOURCEA(IDI_ROWFALL));
     saverClass.lpszClassName = SaverClassName;
     return RegisterClassExA(&saverClass) != 0;
 }

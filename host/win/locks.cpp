@@ -9,8 +9,9 @@ HANDLE StopEvent = nullptr;
 bool AutoPlay = true;
 uint32_t LastKeyTime = 0;
 
-TLockScope::TLockScope(HANDLE lock)
-    : Lock_(lock), Owned_(WaitForSingleObject(lock, LockTimeout) != WAIT_TIMEOUT) {}
+bool WaitForLock(HANDLE lock) { return WaitForSingleObject(lock, LockTimeout) != WAIT_TIMEOUT; }
+
+TLockScope::TLockScope(HANDLE lock) : Lock_(lock), Owned_(WaitForLock(lock)) {}
 
 TLockScope::~TLockScope() {
     if (Owned_) ReleaseMutex(Lock_);

@@ -14,8 +14,11 @@ extern HANDLE StopEvent;     // manual reset; set once when the run is over
 extern bool AutoPlay;
 extern uint32_t LastKeyTime;
 
-// Waits at most 5000 ms; any result but a timeout counts as owning the lock,
-// and the lock is released on every way out of the scope.
+// Waits at most 5000 ms for a lock; any result but a timeout counts as owning it
+// (a failed wait, on a closed or null handle, does not hold the game up).
+bool WaitForLock(HANDLE lock);
+
+// WaitForLock, and the lock released on every way out of the scope when owned.
 class TLockScope {
 public:
     explicit TLockScope(HANDLE lock);

@@ -34,8 +34,7 @@ void ManualKey(WPARAM key) {
     Form.FlushEngineChanges();
     const int32_t score = Rowfall.Score;
     ApplyKey(key);
-    Form.AddRect(Rowfall.Dirty);
-    Rowfall.Dirty = TRect{};
+    Form.TakeEngineChanges();
     if (Rowfall.Score != score) Form.ShowScore();
     Form.Flush();
 }

@@ -2,6 +2,7 @@
 
 #include "engine/trace.h"
 #include "host/win/host_state.h"
+#include "host/win/locks.h"
 #include "host/win/monitor_covers.h"
 #include "host/win/worker.h"
 #include "pacing/win/form.h"
@@ -11,27 +12,6 @@
 namespace {
 
 const char SaverTitle[] = "Rowfall screen saver";
-
-int32_t MessageLoop() {
-    MSG msg = {};
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return int32_t(msg.wParam);
-}
-
-void ApplyPriority(HANDLE worker) {
-    switch (Settings.Priority) {
-    case PriorityLow:
-        SetThreadPriority(worker, THREAD_PRIORITY_LOWEST);
-        break;
-    case PriorityHigh:
-        SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
-        SetThreadPriority(worker, THREAD_PRIORITY_HIGHEST);
-        break;
-    }
-}
 
 // The part of the full-screen run between showing the window and saving.
 int32_t PlayFullScreen(int32_t width, int32_t height) {
@@ -51,6 +31,31 @@ int32_t PlayFullScreen(int32_t width, int32_t height) {
 }
 
 }  // namespace
+
+int32_t MessageLoop(HWND window) {
+    MSG msg = {};
+    BOOL got;
+    while ((got = GetMessageA(&msg, window, 0, 0)) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    if (got == 0) return int32_t(msg.wParam);
+    // A failed GetMessage brings no quit message: the worker must still be told.
+    SetEvent(StopEvent);
+    return 0;
+}
+
+void ApplyPriority(HANDLE worker) {
+    switch (Settings.Priority) {
+    case PriorityLow:
+        SetThreadPriority(worker, THREAD_PRIORITY_LOWEST);
+        break;
+    case PriorityHigh:
+        SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
+        SetThreadPriority(worker, THREAD_PRIORITY_HIGHEST);
+        break;
+    }
+}
 
 HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent) {
     const DWORD style = parent ? WS_CHILD | WS_VISIBLE | WS_DISABLED : WS_POPUP | WS_VISIBLE;

@@ -13,4 +13,11 @@ HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent);
 int32_t RunPreview();
 int32_t RunSaver();
 
+// The Priority setting: the worker thread's priority, and with "High" the process's class.
+void ApplyPriority(HANDLE worker);
+
+// Runs until the quit message (its parameter is the result) or until GetMessage
+// fails (0, and the stop event set). window: null for all of the thread's windows.
+int32_t MessageLoop(HWND window = nullptr);
+
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,7 +7,7 @@ bool TSaverTurnHost::StopRequested() { return ::StopRequested(); }
 
 bool TSaverTurnHost::IsAutoPlay() { return ::IsAutoPlay(); }
 
-bool TSaverTurnHost::LockGame() { return WaitForSingleObject(GameLock, LockTimeout) != WAIT_TIMEOUT; }
+bool TSaverTurnHost::LockGame() { return WaitForLock(GameLock); }
 
 void TSaverTurnHost::UnlockGame() { ReleaseMutex(GameLock); }
 

@@ -12,13 +12,16 @@ namespace {
 constexpr UINT_PTR ClockTimer = 1;
 
 LRESULT OnPaint() {
+    // Held until EndPaint: BeginPaint clips the window's own context to the update
+    // region, and a worker flush in between would copy only that part and call it done.
+    TLockScope lock(GameLock);
     RECT update = {};
     GetUpdateRect(SaverWindow, &update, FALSE);
     PAINTSTRUCT paint;
     const bool opened = update.left != 0 || update.right != 0;
     if (opened) BeginPaint(SaverWindow, &paint);
     // Drawn through the window's own context; the paint only validates.
-    Form.ClearScreen();
+    if (lock.Owned()) Form.ClearScreen();
     if (opened) EndPaint(SaverWindow, &paint);
     return 0;
 }
@@ -51,7 +54,6 @@ LRESULT OnDestroy(HWND window) {
 
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NCCREATE: return 1;
     case WM_CREATE: SetTimer(window, ClockTimer, 1000, nullptr); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: return OnPaint();

@@ -29,9 +29,12 @@ HANDLE StartWorker() {
     return WorkerThread;
 }
 
-void WaitForWorker(uint32_t timeoutMs) {
+void EndWorker(uint32_t timeoutMs) {
     if (!WorkerThread) return;
-    WaitForSingleObject(WorkerThread, timeoutMs);
+    const bool ended = WaitForSingleObject(WorkerThread, timeoutMs) != WAIT_TIMEOUT;
     CloseHandle(WorkerThread);
     WorkerThread = nullptr;
+    // Still busy: it may be drawing with what the static destructors are about to
+    // delete. The run is over and its settings saved, so the process ends here.
+    if (!ended) TerminateProcess(GetCurrentProcess(), 0);
 }

@@ -9,6 +9,7 @@
 #include "engine/rowfall.h"
 #include "engine/win/gdi_cell_device.h"
 #include "pacing/step_machine.h"
+#include "pacing/win/saver_objects.h"
 
 class TForm : public TTurnFlags {
 public:
@@ -52,10 +53,8 @@ public:
     void AddRect(int32_t left, int32_t top, int32_t right, int32_t bottom);
     void AddRect(const TRect& rect);
     void Flush();
-    void FlushEngineChanges();
+    void TakeEngineChanges();  // the engine's changed area joins ours; the engine's is emptied
+    void FlushEngineChanges();  // TakeEngineChanges, then Flush
 };
 
-// The process-wide objects, constructed in this order and destroyed in reverse.
-extern TRowfall Rowfall;
-extern TGdiCellDevice CellDevice;
-extern TForm Form;
+extern TForm Form;  // see saver_objects.h

@@ -1,5 +1,7 @@
 // One translation unit, so the engine is built before the screen object and
 // outlives it.
+#include "pacing/win/saver_objects.h"
+
 #include "pacing/win/form.h"
 
 TRowfall Rowfall;

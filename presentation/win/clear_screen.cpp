@@ -12,7 +12,7 @@ namespace {
 
 const char WebAddress[] = "www.korvex.example";
 
-// The texture stretched over the whole buffer, or the plain colour without one.
+// The texture stretched over the whole buffer, or the plain color without one.
 void PaintBackground(TForm& form) {
     const TRect all{0, 0, form.Width, form.Height};
     HDC texture = form.Background ? CreateCompatibleDC(form.WindowDC) : nullptr;

@@ -18,8 +18,12 @@ void TForm::Flush() {
     }
 }
 
-void TForm::FlushEngineChanges() {
+void TForm::TakeEngineChanges() {
     AddRect(Rowfall.Dirty);
     Rowfall.Dirty = TRect{};
+}
+
+void TForm::FlushEngineChanges() {
+    TakeEngineChanges();
     Flush();
 }

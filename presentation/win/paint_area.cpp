@@ -1,8 +1,8 @@
 #include "presentation/win/paint_area.h"
 
-void PaintArea(TForm& form, const TRect& area, TColour colour, int penWidth) {
-    form.PaintPen = CreatePen(PS_SOLID, penWidth, colour);
-    form.PaintBrush = CreateSolidBrush(colour);
+void PaintArea(TForm& form, const TRect& area, TColor color, int penWidth) {
+    form.PaintPen = CreatePen(PS_SOLID, penWidth, color);
+    form.PaintBrush = CreateSolidBrush(color);
     HGDIOBJ previousPen = SelectObject(form.BackDC, form.PaintPen);
     HGDIOBJ previousBrush = SelectObject(form.BackDC, form.PaintBrush);
     Rectangle(form.BackDC, area.left, area.top, area.right, area.bottom);

@@ -1,4 +1,4 @@
-// The one way the panel fills an area: Rectangle with pen and brush of one colour,
+// The one way the panel fills an area: Rectangle with pen and brush of one color,
 // which covers the pixels left..right-1 and top..bottom-1.
 #pragma once
 #include "engine/palette.h"
@@ -6,6 +6,6 @@
 #include "pacing/win/form.h"
 
 // The pen and brush live in the form's scratch fields for this one fill only.
-void PaintArea(TForm& form, const TRect& area, TColour colour, int penWidth);
+void PaintArea(TForm& form, const TRect& area, TColor color, int penWidth);
 
 RECT ToRECT(const TRect& r);

@@ -9,7 +9,7 @@
 #include "engine/trace.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 #include "settings/settings.h"
 
 namespace {

@@ -42,11 +42,12 @@ bool Inside(const TRect& inner, const TRect& outer) {
 class TCheckingDevice : public TCellDevice {
 public:
     explicit TCheckingDevice(const TRowfall& game) : Game(game) {}
+    bool CanDraw() const override { return true; }
     void DrawCell(const TRect& cell, bool) override {
         Check(Inside(cell, WellRect(Game)), "cell drawn outside the well");
         ++Calls;
     }
-    void SetPixel(int32_t x, int32_t y, TColour) override {
+    void SetPixel(int32_t x, int32_t y, TColor) override {
         const TRect well = WellRect(Game);
         Check(x >= well.left && x < well.right && y >= well.top && y < well.bottom,
               "pixel outside the well");

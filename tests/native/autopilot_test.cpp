@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "engine_support.h"
@@ -92,6 +94,22 @@ TEST_F(Autopilot, ChoosesThePlacementWithTheHighestValue) {
             }
         }
     }
+}
+
+// On this stack the S-shaped figure scores as well in either orientation: the lower
+// rotation count, tried first, keeps the tie.
+TEST_F(Autopilot, ATieBetweenRotationCountsGoesToTheLowerOne) {
+    BuildStack(Game, 135);
+    SpawnKind(Game, 6);
+    int32_t best[2] = {INT32_MIN, INT32_MIN};
+    for (int32_t r = 0; r < 2; ++r)
+        for (int32_t s = -9; s <= 9; ++s) best[r] = std::max(best[r], ValueAfter(Game, r, s));
+    ASSERT_EQ(best[0], best[1]) << "no tie to break";
+    int32_t rotation = -1;
+    int32_t shift = 99;
+    Game.FindBestMove(rotation, shift);
+    EXPECT_EQ(rotation, 0);
+    EXPECT_EQ(ValueAfter(Game, rotation, shift), best[0]);
 }
 
 TEST_F(Autopilot, SearchLeavesTheGameExactlyAsItWas) {

@@ -140,7 +140,7 @@ TEST_F(Lines, DissolveSetsPixelsInsideTheStripAndCopiesOncePerTick) {
         ASSERT_LT(pixel.X, strip.right);
         ASSERT_GE(pixel.Y, strip.top);
         ASSERT_LT(pixel.Y, strip.bottom);
-        ASSERT_EQ(pixel.Colour, EmptyCellColor);
+        ASSERT_EQ(pixel.Color, EmptyCellColor);
     }
     ASSERT_EQ(device.Copies.size(), 19u);
     for (size_t i = 0; i < device.Copies.size(); ++i) {

@@ -47,7 +47,7 @@ struct TDrawnCell {
 struct TPixel {
     int32_t X;
     int32_t Y;
-    TColour Colour;
+    TColor Color;
 };
 
 struct TCopy {
@@ -57,11 +57,12 @@ struct TCopy {
 
 class TRecordingDevice : public TCellDevice {
 public:
+    bool CanDraw() const override { return true; }
     void DrawCell(const TRect& cell, bool filled) override {
         if (ThrowOnDraw) throw std::runtime_error("draw");
         Cells.push_back({cell, filled});
     }
-    void SetPixel(int32_t x, int32_t y, TColour colour) override { Pixels.push_back({x, y, colour}); }
+    void SetPixel(int32_t x, int32_t y, TColor color) override { Pixels.push_back({x, y, color}); }
     bool CopyToWindow(const TRect& area) override {
         Copies.push_back({area, Clock.Now});
         return CopySucceeds;

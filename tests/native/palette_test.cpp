@@ -9,7 +9,7 @@ namespace {
 
 // Background, title, info, text, shadow, highlight, cell pen, empty cell,
 // block face, block light, block dark.
-using TSlotRow = std::array<TColour, 11>;
+using TSlotRow = std::array<TColor, 11>;
 
 TSlotRow CurrentSlots() {
     return {BackgroundColor, TitleColor,     InfoColor,      TextColor,
@@ -18,7 +18,7 @@ TSlotRow CurrentSlots() {
 }
 
 void SetSlots(const TSlotRow& row) {
-    TColour* slots[11] = {&BackgroundColor, &TitleColor,     &InfoColor,      &TextColor,
+    TColor* slots[11] = {&BackgroundColor, &TitleColor,     &InfoColor,      &TextColor,
                           &ShadowColor,     &HighlightColor, &CellPenColor,   &EmptyCellColor,
                           &BlockFaceColor,  &BlockLightColor, &BlockDarkColor};
     for (size_t i = 0; i < row.size(); ++i) *slots[i] = row[i];
@@ -78,7 +78,7 @@ TEST_F(Palette, EachRowFillsAllElevenSlots) {
     }
 }
 
-TEST_F(Palette, SlotsStartWithTheirOwnTitleAndInfoColours) {
+TEST_F(Palette, SlotsStartWithTheirOwnTitleAndInfoColors) {
     EXPECT_EQ(StartUpSlots, StartUpColumn);
 }
 

@@ -468,6 +468,28 @@ TEST_F(StepMachine, ExceptionClearsRunningAndReleasesTheLock) {
     EXPECT_TRUE(Flags.Started);
 }
 
+// Differences of the tick count are taken unsigned, so its wrap past 0xFFFFFFFF
+// changes no wait and no manual fall.
+TEST_F(StepMachine, WaitsAndManualFallsKeepTheirPaceAcrossTheTickWrap) {
+    Clock = 0xFFFFFFF0u;
+    const uint32_t start = Clock;
+    Delay(Host, 100);
+    EXPECT_GE(Clock - start, 100u);
+    EXPECT_LT(Clock - start, 105u);
+
+    SetUpShiftRightTwo();
+    Clock = 0xFFFFF000u;  // the wrap comes after about eight of the sixteen falls
+    Host.AutoPlay = [](TRecordingHost&) { return false; };
+    Play();
+    const std::vector<uint32_t> falls = FallTimes();
+    ASSERT_EQ(falls.size(), 16u);
+    EXPECT_LT(falls.back(), falls.front()) << "the turn did not cross the wrap";
+    for (size_t i = 1; i < falls.size(); ++i) {
+        EXPECT_GE(falls[i] - falls[i - 1], 501u);
+        EXPECT_LT(falls[i] - falls[i - 1], 510u);
+    }
+}
+
 TEST_F(StepMachine, DelayPollsUntilTimeOrStop) {
     const uint32_t start = Clock;
     Delay(Host, 100);

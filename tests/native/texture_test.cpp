@@ -8,7 +8,7 @@
 
 namespace {
 
-void ExpectColour(TColour c, uint32_t r, uint32_t g, uint32_t b) {
+void ExpectColor(TColor c, uint32_t r, uint32_t g, uint32_t b) {
     EXPECT_EQ(RedOf(c), r);
     EXPECT_EQ(GreenOf(c), g);
     EXPECT_EQ(BlueOf(c), b);
@@ -16,17 +16,17 @@ void ExpectColour(TColour c, uint32_t r, uint32_t g, uint32_t b) {
 
 TEST(Texture, RampTellingRows) {
     MakeRamp(0);
-    ExpectColour(Ramp[0], 255, 185, 92);
-    ExpectColour(Ramp[128], 255, 207, 138);
-    ExpectColour(Ramp[255], 255, 230, 230);
+    ExpectColor(Ramp[0], 255, 185, 92);
+    ExpectColor(Ramp[128], 255, 207, 138);
+    ExpectColor(Ramp[255], 255, 230, 230);
     MakeRamp(1);
-    ExpectColour(Ramp[0], 100, 200, 255);
-    ExpectColour(Ramp[128], 143, 215, 255);
-    ExpectColour(Ramp[255], 230, 230, 255);
+    ExpectColor(Ramp[0], 100, 200, 255);
+    ExpectColor(Ramp[128], 143, 215, 255);
+    ExpectColor(Ramp[255], 230, 230, 255);
     MakeRamp(2);
-    ExpectColour(Ramp[0], 92, 200, 185);
-    ExpectColour(Ramp[128], 138, 200, 207);
-    ExpectColour(Ramp[255], 230, 200, 230);
+    ExpectColor(Ramp[0], 92, 200, 185);
+    ExpectColor(Ramp[128], 138, 200, 207);
+    ExpectColor(Ramp[255], 230, 200, 230);
 }
 
 TEST(Texture, BlackBackgroundAndUnknownPalettesAreAlmostBlack) {
@@ -34,7 +34,7 @@ TEST(Texture, BlackBackgroundAndUnknownPalettesAreAlmostBlack) {
         SCOPED_TRACE(palette);
         MakeRamp(0);
         MakeRamp(palette);
-        for (TColour c : Ramp) ExpectColour(c, 15, 15, 15);
+        for (TColor c : Ramp) ExpectColor(c, 15, 15, 15);
     }
 }
 

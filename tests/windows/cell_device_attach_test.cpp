@@ -11,7 +11,7 @@ namespace {
 constexpr COLORREF GivenText = RGB(10, 20, 30);
 constexpr COLORREF ChangedText = RGB(200, 100, 50);
 
-// Two pairs of contexts; each is handed to the device with a known text colour
+// Two pairs of contexts; each is handed to the device with a known text color
 // and, for the back buffers, a known bitmap selected.
 class CellDeviceAttach : public ::testing::Test {
 protected:

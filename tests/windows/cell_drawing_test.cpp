@@ -9,28 +9,28 @@
 
 namespace {
 
-constexpr TColour Untouched = Rgb(1, 2, 3);
-constexpr TColour WindowUntouched = Rgb(4, 5, 6);
+constexpr TColor Untouched = Rgb(1, 2, 3);
+constexpr TColor WindowUntouched = Rgb(4, 5, 6);
 
-// The colour slots and the palette setting as they were before a test.
-class TColourSlotsScope {
+// The color slots and the palette setting as they were before a test.
+class TColorSlotsScope {
 public:
-    TColourSlotsScope() : Palette_(Settings.Palette) {
+    TColorSlotsScope() : Palette_(Settings.Palette) {
         for (int i = 0; i < 11; ++i) Saved_[i] = *Slots[i];
     }
-    ~TColourSlotsScope() {
+    ~TColorSlotsScope() {
         for (int i = 0; i < 11; ++i) *Slots[i] = Saved_[i];
         Settings.Palette = Palette_;
     }
-    TColourSlotsScope(const TColourSlotsScope&) = delete;
-    TColourSlotsScope& operator=(const TColourSlotsScope&) = delete;
+    TColorSlotsScope(const TColorSlotsScope&) = delete;
+    TColorSlotsScope& operator=(const TColorSlotsScope&) = delete;
 
 private:
-    static constexpr TColour* Slots[11] = {
+    static constexpr TColor* Slots[11] = {
         &BackgroundColor, &TitleColor,     &InfoColor,      &TextColor,
         &ShadowColor,     &HighlightColor, &CellPenColor,   &EmptyCellColor,
         &BlockFaceColor,  &BlockLightColor, &BlockDarkColor};
-    TColour Saved_[11];
+    TColor Saved_[11];
     int32_t Palette_;
 };
 
@@ -55,7 +55,7 @@ protected:
         Game.Dirty = {};
     }
 
-    TColourSlotsScope Colours;
+    TColorSlotsScope Colors;
     TMemorySurface Window{320, 480};
     TMemorySurface Back{320, 480};
     TGdiCellDevice Device;
@@ -63,9 +63,9 @@ protected:
 };
 
 void ExpectPixels(const TMemorySurface& surface, std::initializer_list<POINT> points,
-                  TColour colour, const char* what) {
+                  TColor color, const char* what) {
     for (const POINT& p : points)
-        EXPECT_EQ(surface.Pixel(p.x, p.y), colour) << what << " at (" << p.x << ", " << p.y << ")";
+        EXPECT_EQ(surface.Pixel(p.x, p.y), color) << what << " at (" << p.x << ", " << p.y << ")";
 }
 
 TEST_F(CellDrawing, FilledCellIsABevelledBlockWithAnInsetFace) {
@@ -164,7 +164,9 @@ TEST_F(CellDrawing, WithoutAWindowTheCopyFailsAndTheAreaStays) {
 TEST_F(CellDrawing, WithoutABackBufferNothingIsDrawn) {
     Device.Attach(Window.DC, nullptr);
     const auto before = Window.Snapshot();
+    Game.Dirty = TRect{};
     Game.ShowCell(2, 3, 1);
+    EXPECT_EQ(Game.Dirty, TRect{}) << "nothing was drawn, so nothing is to be copied";
     Device.SetPixel(7, 9, Rgb(10, 20, 30));
     TRect area{140, 100, 160, 120};
     EXPECT_FALSE(Device.CopyToWindow(area));

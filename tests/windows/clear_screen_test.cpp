@@ -67,11 +67,11 @@ TEST_F(ClearScreen, PanelTextsStayInTheirPlaces) {
     EXPECT_EQ(Screen(), p);
 }
 
-TEST_F(ClearScreen, TextColoursFollowThePalette) {
+TEST_F(ClearScreen, TextColorsFollowThePalette) {
     Open(1024, 768);
     Form.ClearScreen();
     const TPixels p = Back();
-    const auto has = [&](const TRect& r, TColour c) {
+    const auto has = [&](const TRect& r, TColor c) {
         return CountOther(p, r, c) < (r.right - r.left) * (r.bottom - r.top);
     };
     EXPECT_TRUE(has({0, 159, 342, 339}, TitleColor));

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr TColour Drawn = Rgb(200, 10, 10);
-constexpr TColour Stale = Rgb(10, 10, 200);
+constexpr TColor Drawn = Rgb(200, 10, 10);
+constexpr TColor Stale = Rgb(10, 10, 200);
 
 class Flush : public TScreenTest {
 protected:

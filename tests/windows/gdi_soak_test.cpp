@@ -1,6 +1,6 @@
 // Far more drawing than the process's GDI handle table holds: a pen or brush
 // leaked per call would exhaust it and the last cell would come out in the
-// wrong colours.
+// wrong colors.
 #include <gtest/gtest.h>
 #include <windows.h>
 

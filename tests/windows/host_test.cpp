@@ -27,7 +27,7 @@ protected:
         AutoPlay = true;
     }
     void TearDown() override {
-        WaitForWorker(5000);
+        EndWorker(5000);
         for (HANDLE* h : {&GameLock, &AutoPlayLock, &StopEvent}) {
             CloseHandle(*h);
             *h = nullptr;

@@ -35,13 +35,13 @@ public:
     bool Valid() const { return DC && Bitmap_ && Bits_; }
     HBITMAP Bitmap() const { return Bitmap_; }
 
-    void Fill(TColour colour) {
+    void Fill(TColor color) {
         GdiFlush();
-        const uint32_t raw = (RedOf(colour) << 16) | (GreenOf(colour) << 8) | BlueOf(colour);
+        const uint32_t raw = (RedOf(color) << 16) | (GreenOf(color) << 8) | BlueOf(color);
         for (int i = 0; i < Width * Height; ++i) Bits_[i] = raw;
     }
 
-    TColour Pixel(int x, int y) const {
+    TColor Pixel(int x, int y) const {
         GdiFlush();
         const uint32_t raw = Bits_[y * Width + x];
         return Rgb((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF);

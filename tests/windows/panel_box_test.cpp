@@ -2,10 +2,10 @@
 
 namespace {
 
-constexpr TColour Marker = Rgb(1, 2, 3);
+constexpr TColor Marker = Rgb(1, 2, 3);
 
 // What one pixel around the score box must be after DrawBox at 1024 x 768.
-TColour ExpectedAroundScoreBox(int x, int y) {
+TColor ExpectedAroundScoreBox(int x, int y) {
     if (Contains({776, 207, 930, 261}, x, y)) return BackgroundColor;
     if (Contains({774, 205, 932, 207}, x, y) || Contains({774, 205, 776, 263}, x, y))
         return ShadowColor;

@@ -66,10 +66,10 @@ TEST_F(ScreenAttach, PaletteThreeTextureIsAlmostBlack) {
     EXPECT_EQ(CountOther(p, {0, 0, 200, 600}, Rgb(15, 15, 15)), 0);
 }
 
-TEST_F(ScreenAttach, UnknownPaletteKeepsTheColoursAndDarkensTheTexture) {
+TEST_F(ScreenAttach, UnknownPaletteKeepsTheColorsAndDarkensTheTexture) {
     Settings.Palette = 1;
     Open(800, 600);
-    const TColour blue = BackgroundColor;
+    const TColor blue = BackgroundColor;
     EXPECT_EQ(blue, Rgb(20, 193, 255));
     Settings.Palette = 7;
     Settings.ShowBkgr = true;
@@ -88,7 +88,7 @@ TEST_F(ScreenAttach, TextureCoversTheScreenOutsideTheWell) {
     // Palette 0 ramp: red 255, green 185..230, blue 92..230.
     int ramp = 0, plain = 0;
     for (int x = 0; x < 1024; ++x) {
-        const TColour c = p.At(x, 5);
+        const TColor c = p.At(x, 5);
         ramp += RedOf(c) == 255 && GreenOf(c) >= 185 && GreenOf(c) <= 230 && BlueOf(c) >= 92;
         plain += c == BackgroundColor;
     }

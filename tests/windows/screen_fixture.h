@@ -21,10 +21,10 @@ struct TPixels {
     int Top = 0;
     int Width = 0;
     int Height = 0;
-    std::vector<TColour> Colours;
+    std::vector<TColor> Colors;
 
-    TColour At(int x, int y) const { return Colours[(y - Top) * Width + (x - Left)]; }
-    bool operator==(const TPixels& other) const { return Colours == other.Colours; }
+    TColor At(int x, int y) const { return Colors[(y - Top) * Width + (x - Left)]; }
+    bool operator==(const TPixels& other) const { return Colors == other.Colors; }
 };
 
 inline TPixels Capture(HDC dc, const TRect& area) {
@@ -32,7 +32,7 @@ inline TPixels Capture(HDC dc, const TRect& area) {
     TMemorySurface surface(p.Width, p.Height);
     BitBlt(surface.DC, 0, 0, p.Width, p.Height, dc, area.left, area.top, SRCCOPY);
     for (uint32_t raw : surface.Snapshot())
-        p.Colours.push_back(Rgb((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF));
+        p.Colors.push_back(Rgb((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF));
     return p;
 }
 
@@ -44,22 +44,22 @@ inline TRect Grown(const TRect& r, int by) {
     return {r.left - by, r.top - by, r.right + by, r.bottom + by};
 }
 
-// Pixels of the area that are not the given colour.
-inline int CountOther(const TPixels& p, const TRect& area, TColour colour) {
+// Pixels of the area that are not the given color.
+inline int CountOther(const TPixels& p, const TRect& area, TColor color) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) count += p.At(x, y) != colour;
+        for (int x = area.left; x < area.right; ++x) count += p.At(x, y) != color;
     return count;
 }
 
-// Pixels of the whole capture, outside every allowed area, that are not the colour.
-inline int CountOtherOutside(const TPixels& p, const std::vector<TRect>& allowed, TColour colour) {
+// Pixels of the whole capture, outside every allowed area, that are not the color.
+inline int CountOtherOutside(const TPixels& p, const std::vector<TRect>& allowed, TColor color) {
     int count = 0;
     for (int y = p.Top; y < p.Top + p.Height; ++y) {
         for (int x = p.Left; x < p.Left + p.Width; ++x) {
             bool inside = false;
             for (const TRect& r : allowed) inside = inside || Contains(r, x, y);
-            count += !inside && p.At(x, y) != colour;
+            count += !inside && p.At(x, y) != color;
         }
     }
     return count;
@@ -117,8 +117,8 @@ protected:
     TPixels Back() const { return Capture(Form.BackDC, All()); }
     TPixels Screen() const { return Capture(Form.WindowDC, All()); }
 
-    void FillBack(TColour colour) {
-        HBRUSH brush = CreateSolidBrush(colour);
+    void FillBack(TColor color) {
+        HBRUSH brush = CreateSolidBrush(color);
         RECT r = {0, 0, Form.Width, Form.Height};
         FillRect(Form.BackDC, &r, brush);
         DeleteObject(brush);

@@ -16,7 +16,7 @@ TEST_F(ScreenSoak, ThousandsOfRepaintsLeakNoDrawingObjects) {
     const auto withoutClock = [&] {
         TPixels p = Back();
         for (int y = clock.top; y < clock.bottom; ++y)
-            for (int x = clock.left; x < clock.right; ++x) p.Colours[y * p.Width + x] = 0;
+            for (int x = clock.left; x < clock.right; ++x) p.Colors[y * p.Width + x] = 0;
         return p;
     };
     Form.ClearScreen();

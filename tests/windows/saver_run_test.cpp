@@ -1,0 +1,169 @@
+// The run around the game: painting beside the worker, the full-screen run's
+// priorities and what it leaves behind, and the ways its loops and worker end.
+#include <atomic>
+#include <cstdlib>
+#include <thread>
+
+#include "host/win/saver_window.h"
+#include "host/win/worker.h"
+#include "screen_fixture.h"
+
+namespace {
+
+class SaverRun : public TScreenTest {};
+
+// Another holder of the game lock must never find the window's own context clipped
+// by a paint: a flush then would copy only the update region and call it done.
+TEST_F(SaverRun, PaintKeepsTheGameLockUntilItsEnd) {
+    Open(320, 240);
+    SaverWindow = Form.Window;
+    SetWindowLongPtrA(SaverWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SaverWindowProc));
+    std::atomic<bool> done{false};
+    std::atomic<int> looks{0}, clipped{0};
+    std::thread watcher([&] {
+        while (!done) {
+            if (!WaitForLock(GameLock)) continue;
+            RECT box = {};
+            GetClipBox(Form.WindowDC, &box);
+            clipped += box.right - box.left < Form.Width || box.bottom - box.top < Form.Height;
+            ++looks;
+            ReleaseMutex(GameLock);
+            Sleep(0);
+        }
+    });
+    for (int i = 0; i < 100; ++i) {
+        const RECT part = {10, 10, 50, 50};
+        InvalidateRect(SaverWindow, &part, FALSE);
+        UpdateWindow(SaverWindow);
+    }
+    done = true;
+    watcher.join();
+    SetWindowLongPtrA(SaverWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
+    SaverWindow = nullptr;
+    EXPECT_GT(looks, 0);
+    EXPECT_EQ(clipped, 0) << "the worker's side saw a paint in progress " << clipped << " times";
+}
+
+// The Priority setting, as the full-screen run applies it to its worker.
+TEST_F(SaverRun, PriorityReachesTheWorkerAndHighAlsoTheProcess) {
+    struct TCase {
+        int32_t Setting;
+        int WorkerPriority;
+        DWORD ProcessClass;
+    } cases[] = {
+        {PriorityLow, THREAD_PRIORITY_LOWEST, BELOW_NORMAL_PRIORITY_CLASS},
+        {PriorityNormal, THREAD_PRIORITY_NORMAL, BELOW_NORMAL_PRIORITY_CLASS},
+        {PriorityHigh, THREAD_PRIORITY_HIGHEST, NORMAL_PRIORITY_CLASS},
+        {999, THREAD_PRIORITY_NORMAL, BELOW_NORMAL_PRIORITY_CLASS},
+    };
+    const DWORD savedClass = GetPriorityClass(GetCurrentProcess());
+    for (const TCase& c : cases) {
+        HANDLE worker = CreateThread(
+            nullptr, 0, [](void*) -> DWORD { return 0; }, nullptr, CREATE_SUSPENDED, nullptr);
+        ASSERT_NE(worker, nullptr);
+        SetPriorityClass(GetCurrentProcess(), BELOW_NORMAL_PRIORITY_CLASS);
+        Settings.Priority = c.Setting;
+        ApplyPriority(worker);
+        EXPECT_EQ(GetThreadPriority(worker), c.WorkerPriority) << c.Setting;
+        EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), c.ProcessClass) << c.Setting;
+        ResumeThread(worker);
+        WaitForSingleObject(worker, INFINITE);
+        CloseHandle(worker);
+    }
+    SetPriorityClass(GetCurrentProcess(), savedClass);
+}
+
+// What the run looks like while it plays, seen from another thread.
+struct TDuringRun {
+    int MainThread = 0;
+    int Worker = 0;
+    BOOL SaverRunning = FALSE;
+};
+
+// One whole full-screen run with "Manual control" on and "High" priority, ended by
+// the stop event as a dismissal ends it; then the cursor, the foreground window and
+// the screen-saver-running flag are as they were.
+TEST_F(SaverRun, FullScreenRunRaisesItsThreadsAndPutsEverythingBack) {
+    WNDCLASSEXA saverClass = {};
+    saverClass.cbSize = sizeof saverClass;
+    saverClass.style = CS_OWNDC;
+    saverClass.lpfnWndProc = SaverWindowProc;
+    saverClass.hInstance = GetModuleHandleA(nullptr);
+    saverClass.lpszClassName = SaverClassName;
+    RegisterClassExA(&saverClass);
+    Instance = saverClass.hInstance;
+    Settings.ManualControl = true;
+    Settings.Priority = PriorityHigh;
+    HWND previous = WindowOfSize(64, 48);
+    SetForegroundWindow(previous);
+    ASSERT_EQ(GetForegroundWindow(), previous);
+    const int cursorBefore = (ShowCursor(TRUE), ShowCursor(FALSE));
+    HANDLE mainThread = nullptr;
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &mainThread, 0,
+                    FALSE, DUPLICATE_SAME_ACCESS);
+
+    TDuringRun during;
+    std::thread observer([&] {
+        Sleep(1500);
+        during.MainThread = GetThreadPriority(mainThread);
+        during.Worker = GetThreadPriority(WorkerThread);
+        SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &during.SaverRunning, 0);
+        SetEvent(StopEvent);
+    });
+    EXPECT_EQ(RunSaver(), 0);
+    observer.join();
+
+    EXPECT_EQ(during.MainThread, THREAD_PRIORITY_TIME_CRITICAL);
+    EXPECT_EQ(during.Worker, THREAD_PRIORITY_HIGHEST);
+    EXPECT_TRUE(during.SaverRunning);
+    EXPECT_EQ((ShowCursor(TRUE), ShowCursor(FALSE)), cursorBefore) << "the cursor stays hidden";
+    EXPECT_EQ(GetForegroundWindow(), previous);
+    BOOL running = TRUE;
+    SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
+    EXPECT_FALSE(running);
+
+    EndWorker(5000);
+    SetThreadPriority(mainThread, THREAD_PRIORITY_NORMAL);
+    CloseHandle(mainThread);
+    DestroyWindow(SaverWindow);
+    SaverWindow = nullptr;
+    MSG quit;
+    while (PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    WriteProfileStringA(SaverClassName, nullptr, nullptr);
+}
+
+TEST_F(SaverRun, AFailedGetMessageEndsTheLoopAndStillStopsTheWorker) {
+    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 8, 8, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    DestroyWindow(gone);
+    EXPECT_EQ(MessageLoop(gone), 0);
+    EXPECT_TRUE(StopRequested());
+}
+
+// A worker still busy after the bound ends the process at once, with 0, before the
+// static destructors could pull its device contexts away.
+TEST(WorkerEnd, AWorkerPastTheBoundEndsTheProcessAtOnce) {
+    EXPECT_EXIT(
+        {
+            WorkerThread = CreateThread(
+                nullptr, 0, [](void*) -> DWORD { return Sleep(60000), 0; }, nullptr, 0, nullptr);
+            EndWorker(100);
+            std::exit(7);  // reached only when EndWorker came back
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(WorkerEnd, AWorkerThatEndsInTimeIsWaitedForAndForgotten) {
+    WorkerThread = CreateThread(
+        nullptr, 0, [](void*) -> DWORD { return Sleep(100), 0; }, nullptr, 0, nullptr);
+    HANDLE copy = nullptr;
+    DuplicateHandle(GetCurrentProcess(), WorkerThread, GetCurrentProcess(), &copy, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+    EndWorker(5000);
+    EXPECT_EQ(WorkerThread, nullptr);
+    EXPECT_EQ(WaitForSingleObject(copy, 0), WAIT_OBJECT_0);
+    CloseHandle(copy);
+}
+
+}  // namespace
