@@ -1,6 +1,7 @@
 #include "settings/win/config_dialog.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "engine/trace.h"
@@ -113,6 +114,9 @@ void TraceLastError() {
 }  // namespace
 
 int32_t RunConfigDialog() {
+    // XP builds the version-6 controls the manifest asks for only after this call.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     const INT_PTR result = DialogBoxParamA(Instance, MAKEINTRESOURCEA(IDD_CONFIG),
                                            GetForegroundWindow(), ConfigDialogProc, 0);
     if (result < 0) TraceLastError();
