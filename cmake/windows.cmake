@@ -3,22 +3,19 @@
 enable_language(RC)
 set(ROWFALL_WIN_LIBS gdi32 user32 advapi32 shell32 comctl32)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
-add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
+# Everything is compiled against XP's API so a newer function cannot creep in.
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
 # Same bytes from any checkout: no source paths, no link time in the headers.
 add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>)
 add_link_options(-Wl,--no-insert-timestamp)
-# The product is compiled against XP's API so a newer function cannot creep in.
-set(XP_API _WIN32_WINNT=0x0501 WINVER=0x0501)
 
 add_library(rowfall_win STATIC ${ROWFALL_CORE_SOURCES} ${ROWFALL_WIN_SOURCES})
-target_compile_definitions(rowfall_win PRIVATE ${XP_API})
 target_link_libraries(rowfall_win PUBLIC ${ROWFALL_WIN_LIBS})
 target_link_options(rowfall_win PUBLIC ${STATIC_LINK})
 
 if(ROWFALL_THREADS STREQUAL "win32")
   file(GLOB rc_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
   add_executable(rowfall WIN32 ${ROWFALL_ENTRY_POINT} ${rc_sources})
-  target_compile_definitions(rowfall PRIVATE ${XP_API})
   target_link_libraries(rowfall rowfall_win)
   set_target_properties(rowfall PROPERTIES SUFFIX ".scr")
   set(ROWFALL_SCR $<TARGET_FILE:rowfall>)
