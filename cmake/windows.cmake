@@ -3,16 +3,38 @@
 enable_language(RC)
 set(ROWFALL_WIN_LIBS gdi32 user32 advapi32 shell32 comctl32)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
-add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# Everything is compiled against XP's API so a newer function cannot creep in.
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
+# Same bytes from any checkout: no source paths, no link time in the headers.
+add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>)
+add_link_options(-Wl,--no-insert-timestamp)
 
 add_library(rowfall_win STATIC ${ROWFALL_CORE_SOURCES} ${ROWFALL_WIN_SOURCES})
 target_link_libraries(rowfall_win PUBLIC ${ROWFALL_WIN_LIBS})
 target_link_options(rowfall_win PUBLIC ${STATIC_LINK})
 
-file(GLOB rc_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
-add_executable(rowfall WIN32 ${ROWFALL_ENTRY_POINT} ${rc_sources})
-target_link_libraries(rowfall rowfall_win)
-set_target_properties(rowfall PROPERTIES SUFFIX ".scr")
+if(ROWFALL_THREADS STREQUAL "win32")
+  file(GLOB rc_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+  add_executable(rowfall WIN32 ${ROWFALL_ENTRY_POINT} ${rc_sources})
+  target_link_libraries(rowfall rowfall_win)
+  set_target_properties(rowfall PROPERTIES SUFFIX ".scr")
+  set(ROWFALL_SCR $<TARGET_FILE:rowfall>)
+else()
+  # The .scr ships without the posix-thread runtime, so the tests get exactly that build
+  # from a nested tree with the win32 compilers. One job there: it holds one job here.
+  include(ExternalProject)
+  set(ROWFALL_SCR ${CMAKE_BINARY_DIR}/rowfall.scr)
+  ExternalProject_Add(rowfall
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/scr
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DROWFALL_THREADS=win32
+               -DROWFALL_TESTS=OFF -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+               -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target rowfall -j 1
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${ROWFALL_SCR}
+    INSTALL_COMMAND "")
+endif()
 
 set(WINE_ENV "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
 

@@ -12,6 +12,7 @@
 // Windows-usable paths of the build's products.
 std::string ScrPath();          // rowfall.scr
 std::string PasswordCplPath();  // the test-only PASSWORD.CPL
+std::string MsiPath();          // the x64 installer package of rowfall.scr
 std::string WorkFolder();       // scratch folder for copies; created on first use
 
 // One started program. The destructor ends it if it still runs.

@@ -1,8 +1,16 @@
 # End-to-end tests: a Win32 driver that starts rowfall.scr under Wine as a black
-# box, plus the test-only PASSWORD.CPL it places beside a copy of the saver.
+# box, plus the test-only PASSWORD.CPL it places beside a copy of the saver and the
+# x64 installer package made from the same .scr.
 add_library(password_cpl SHARED ${CMAKE_SOURCE_DIR}/e2e/password_cpl.cpp)
 set_target_properties(password_cpl PROPERTIES PREFIX "" OUTPUT_NAME "PASSWORD" SUFFIX ".CPL")
 target_link_options(password_cpl PRIVATE ${STATIC_LINK} -Wl,--kill-at)
+
+set(ROWFALL_MSI ${CMAKE_BINARY_DIR}/rowfall-x64.msi)
+add_custom_command(OUTPUT ${ROWFALL_MSI}
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-msi.sh x64 ${ROWFALL_SCR} ${ROWFALL_MSI}
+  DEPENDS rowfall ${ROWFALL_SCR} ${CMAKE_SOURCE_DIR}/scripts/make-msi.sh
+          ${CMAKE_SOURCE_DIR}/resources/rowfall.wxs ${CMAKE_SOURCE_DIR}/resources/version.rc)
+add_custom_target(rowfall_msi DEPENDS ${ROWFALL_MSI})
 
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/e2e/*_test.cpp)
 add_executable(e2e_tests ${e2e_sources} ${CMAKE_SOURCE_DIR}/e2e/driver.cpp
@@ -10,10 +18,11 @@ add_executable(e2e_tests ${e2e_sources} ${CMAKE_SOURCE_DIR}/e2e/driver.cpp
 target_link_libraries(e2e_tests gtest_main screen_input)
 target_link_options(e2e_tests PRIVATE ${STATIC_LINK})
 target_compile_definitions(e2e_tests PRIVATE
-  ROWFALL_SCR_PATH="$<TARGET_FILE:rowfall>"
+  ROWFALL_SCR_PATH="${ROWFALL_SCR}"
   ROWFALL_PASSWORD_CPL_PATH="$<TARGET_FILE:password_cpl>"
+  ROWFALL_MSI_PATH="${ROWFALL_MSI}"
   ROWFALL_E2E_WORK="${CMAKE_BINARY_DIR}/e2e-work")
-add_dependencies(e2e_tests rowfall password_cpl)
+add_dependencies(e2e_tests rowfall password_cpl rowfall_msi)
 add_test(NAME e2e_tests COMMAND e2e_tests --gtest_filter=-TwoMonitors*)
 set_tests_properties(e2e_tests PROPERTIES ENVIRONMENT "${WINE_ENV}" TIMEOUT 600)
 

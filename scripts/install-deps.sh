@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever the builds and tests need and is missing.
+# Installs, with apt-get, what is missing: "install-deps.sh release" only what
+# scripts/release.sh needs, no argument everything the builds and tests need too.
 set -euo pipefail
+
+release=(git cmake ninja-build mingw-w64 zip wixl msitools)
+tests=(g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev wine wine64 xvfb
+       xauth x11-apps x11-utils imagemagick file xserver-xephyr openbox)
+case "${1:-all}" in
+  release) wanted=("${release[@]}") ;;
+  all) wanted=("${release[@]}" "${tests[@]}") ;;
+  *) echo "usage: $0 [release]" >&2; exit 2 ;;
+esac
 
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-for pkg in cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev \
-           libbenchmark-dev mingw-w64 wine wine64 xvfb xauth x11-apps x11-utils \
-           imagemagick zip file xserver-xephyr openbox; do
+for pkg in "${wanted[@]}"; do
   have "$pkg" || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then

@@ -1,29 +1,57 @@
 #!/usr/bin/env bash
-# Builds the 32-bit and 64-bit Release rowfall.scr and packs dist/korvex-rowfall-1.0.zip
-# with both and the notes for Windows users.
+# Builds the 32-bit and 64-bit rowfall.scr as they ship (win32 thread model, loadable on XP)
+# and packs them into dist/: korvex-rowfall-<version>.zip with both, the notes for Windows
+# users and SHA256SUMS, and one installer package per architecture. The same commit gives
+# the same .scr and zip bytes in any folder: file times come from the commit.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
-zip_file="$root/dist/korvex-rowfall-1.0.zip"
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" release
+
+full_version="$("$root/scripts/version.sh")"
+name="korvex-rowfall-${full_version%.*}"
+SOURCE_DATE_EPOCH="$(git log -1 --format=%ct)"
+export SOURCE_DATE_EPOCH TZ=UTC
 
 build() {  # build DIR TOOLCHAIN
   cmake -S "$root" -B "$root/build/$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$2" \
-    -DCMAKE_BUILD_TYPE=Release -DROWFALL_TESTS=OFF -DCMAKE_EXE_LINKER_FLAGS=-s >/dev/null
+    -DROWFALL_THREADS=win32 -DCMAKE_BUILD_TYPE=Release -DROWFALL_TESTS=OFF \
+    -DCMAKE_EXE_LINKER_FLAGS=-s >/dev/null
   cmake --build "$root/build/$1" -j "$(nproc)" --target rowfall
 }
 build release-win32 toolchain-win32.cmake
 build release-win64 toolchain-win64.cmake
+scr32=build/release-win32/rowfall.scr
+scr64=build/release-win64/rowfall.scr
+"$root/scripts/check-xp-imports.sh" "$scr32" "$scr64"
 
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
+files=(32-bit/rowfall.scr 64-bit/rowfall.scr README-Windows.txt)
 mkdir -p "$stage/32-bit" "$stage/64-bit" "$root/dist"
-cp build/release-win32/rowfall.scr "$stage/32-bit/"
-cp build/release-win64/rowfall.scr "$stage/64-bit/"
+cp "$scr32" "$stage/32-bit/"
+cp "$scr64" "$stage/64-bit/"
 sed 's/$/\r/' resources/README-Windows.txt > "$stage/README-Windows.txt"  # Notepad line ends
+(
+  cd "$stage"
+  sha256sum "${files[@]}" > SHA256SUMS
+  chmod 644 "${files[@]}" SHA256SUMS
+  touch -d "@$SOURCE_DATE_EPOCH" "${files[@]}" SHA256SUMS
+  rm -f "$root/dist/$name.zip"
+  zip -q -X -D "$root/dist/$name.zip" "${files[@]}" SHA256SUMS
+)
 
-rm -f "$zip_file"
-(cd "$stage" && zip -q -X "$zip_file" 32-bit/rowfall.scr 64-bit/rowfall.scr README-Windows.txt)
-file build/release-win32/rowfall.scr build/release-win64/rowfall.scr
-unzip -l "$zip_file"
+package() {  # package ARCH SCR: the installer, checked to hold exactly that .scr
+  local unpacked="$stage/msi-$1"
+  "$root/scripts/make-msi.sh" "$1" "$2" "dist/$name-$1.msi"
+  mkdir "$unpacked"
+  msiextract -C "$unpacked" "dist/$name-$1.msi" >/dev/null
+  cmp "$unpacked/rowfall.scr" "$2"
+}
+package x64 "$scr64"
+package x86 "$scr32"
+
+zip -sf "dist/$name.zip"
+ls -l "dist/$name.zip" "dist/$name-x64.msi" "dist/$name-x86.msi"
+sha256sum "dist/$name.zip" "$scr32" "$scr64"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every test tier: native (sanitizers), fuzzing, the 32-bit release build, and the
-# Windows and end-to-end tests under Wine on a virtual display.
+# Windows and end-to-end tests under Wine on a virtual display. Both .scr files must
+# load on Windows XP (scripts/check-xp-imports.sh).
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -38,14 +39,15 @@ fuzz() {
 
 win32_release() {
   configure win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-win32.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DROWFALL_TESTS=OFF &&
+    -DROWFALL_THREADS=win32 -DCMAKE_BUILD_TYPE=Release -DROWFALL_TESTS=OFF &&
     cmake --build build/win32 -j "$jobs" --target rowfall &&
-    file build/win32/rowfall.scr
+    "$root/scripts/check-xp-imports.sh" build/win32/rowfall.scr
 }
 
 win64_under_wine() {
   configure win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-win64.cmake" &&
     cmake --build build/win64 -j "$jobs" &&
+    "$root/scripts/check-xp-imports.sh" build/win64/rowfall.scr &&
     "$root/scripts/setup-wine.sh" "$root/build/win64/wineprefix" &&
     xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/ctest-wine.sh" "$root/build/win64"
 }

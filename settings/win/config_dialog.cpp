@@ -1,6 +1,7 @@
 #include "settings/win/config_dialog.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <string>
@@ -126,6 +127,9 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 int32_t RunConfigDialog() {
+    // XP builds the version-6 controls the manifest asks for only after this call.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     const INT_PTR result = DialogBoxParamA(Instance, MAKEINTRESOURCEA(IDD_CONFIG),
                                            GetForegroundWindow(), ConfigDialogProc, 0);
     if (result < 0) Trace(SystemErrorText(GetLastError()).c_str());
