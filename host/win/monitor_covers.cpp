@@ -9,8 +9,7 @@ const char CoverClassName[] = "Korvex Rowfall Monitor Cover";
 
 // Input on a cover counts as input on the saver window.
 LRESULT CALLBACK CoverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (HandleSaverInput(message, wParam, result)) return result;
+    if (HandleSaverInput(message, wParam)) return 0;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -48,8 +48,7 @@ bool IsCloseRequest(UINT message, WPARAM wParam) {
 
 }  // namespace
 
-bool HandleSaverInput(UINT message, WPARAM wParam, LRESULT& result) {
-    result = 0;
+bool HandleSaverInput(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_KEYDOWN: OnKeyDown(wParam); return true;
     case WM_LBUTTONDOWN:

@@ -4,5 +4,5 @@
 #pragma once
 #include <windows.h>
 
-// True when the message is input handled here; result then holds its answer.
-bool HandleSaverInput(UINT message, WPARAM wParam, LRESULT& result);
+// True when the message is input handled here (its answer is then 0).
+bool HandleSaverInput(UINT message, WPARAM wParam);

@@ -61,7 +61,6 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_ENDSESSION: return OnEndSession(wParam);
     case WM_DESTROY: return OnDestroy(window);
     }
-    LRESULT result = 0;
-    if (HandleSaverInput(message, wParam, result)) return result;
+    if (HandleSaverInput(message, wParam)) return 0;
     return DefWindowProcA(window, message, wParam, lParam);
 }
