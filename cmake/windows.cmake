@@ -1,6 +1,11 @@
 # Windows (MinGW-w64): the saver, its Windows tests and the end-to-end driver.
 # Everything is linked statically so the .scr needs no MinGW DLL.
 enable_language(RC)
+# A tree keeps the compilers it was first configured with, whatever ROWFALL_THREADS says now.
+if(NOT CMAKE_CXX_COMPILER MATCHES "-${ROWFALL_THREADS}$")
+  message(FATAL_ERROR "${CMAKE_BINARY_DIR} was configured with ${CMAKE_CXX_COMPILER}; "
+                      "ROWFALL_THREADS=${ROWFALL_THREADS} needs a fresh build folder.")
+endif()
 set(ROWFALL_WIN_LIBS gdi32 user32 advapi32 shell32 comctl32)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
 # Everything is compiled against XP's API so a newer function cannot creep in.
