@@ -549,3 +549,103 @@ TEST_F(ConfigDialog, WhenNothingCanBeWrittenOkSaysWhyAndStaysOpen) {
 }
 
 }  // namespace
+
+namespace {
+
+// A full-screen run that ends while the dialog is open saves its scores; OK keeps them.
+TEST_F(ConfigDialog, OkKeepsScoresStoredWhileItWasOpen) {
+    Open({{"Score1", "100"}, {"Score2", "50"}, {"Score3", "10"}});
+    WriteIni("Score1", "5000");
+    Click(1);
+    ExpectClosed();
+    ExpectStored({{"Score1", "5000"}, {"Score2", "50"}, {"Score3", "10"}});
+}
+
+// After a good save to WIN.INI the per-user file must not outlive it stale: the next
+// start would lay its old values over WIN.INI's. One that cannot be removed is brought
+// up to date; one that cannot be changed at all fails the save.
+TEST_F(ConfigDialog, APerUserFileThatCannotGoIsUpdatedOrTheSaveFails) {
+    CreateDirectoryA(UserSettingsFolder().c_str(), nullptr);
+    WritePrivateProfileStringA(IniSection, "Time", "103", UserSettingsFile().c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, UserSettingsFile().c_str());
+    {
+        TImmutable locked(UserSettingsFile());
+        if (!locked.Applied) GTEST_SKIP() << NoImmutableFiles;
+        Open();
+        Click(104);
+        PostOk();
+        ASSERT_NE(OwnedBox(*Saver, Dialog, 5000), nullptr) << "a stale file was reported as saved";
+        Saver->Kill();
+    }
+    TImmutable lockedFolder(UserSettingsFolder());  // the file can change, but not go
+    Open();
+    Click(104);
+    PostOk();
+    ExpectClosed();
+    EXPECT_EQ(ReadIni("Time"), "104");
+    EXPECT_EQ(UserValue("Time"), "104") << "the file that could not be removed stayed stale";
+}
+
+// Where the user's name lies outside the ANSI code page, the ANSI path of the
+// application data folder holds question marks: the per-user file must still be found.
+// The shell folder of application data points below C:\users\Пётр for the object's life.
+class TCyrillicAppData {
+public:
+    TCyrillicAppData() : Shell_(ShellKey, "AppData"), UserShell_(UserShellKey, "AppData") {
+        for (const std::wstring& folder : {Home, Home + L"\\AppData", AppData()})
+            CreateDirectoryW(folder.c_str(), nullptr);
+        for (const char* key : {ShellKey, UserShellKey}) PointAppDataHere(key);
+    }
+    ~TCyrillicAppData() {
+        DeleteFileW(File().c_str());
+        for (const std::wstring& folder :
+             {AppData() + L"\\Korvex Rowfall", AppData(), Home + L"\\AppData", Home})
+            RemoveDirectoryW(folder.c_str());
+    }
+    TCyrillicAppData(const TCyrillicAppData&) = delete;
+    TCyrillicAppData& operator=(const TCyrillicAppData&) = delete;
+
+    static std::wstring File() { return AppData() + L"\\Korvex Rowfall\\rowfall.ini"; }
+
+private:
+    static constexpr const char* ShellKey =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    static constexpr const char* UserShellKey =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    static inline const std::wstring Home = L"C:\\users\\\x041f\x0451\x0442\x0440";
+    static std::wstring AppData() { return Home + L"\\AppData\\Roaming"; }
+
+    static void PointAppDataHere(const char* key) {
+        HKEY handle = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle,
+                            nullptr) != ERROR_SUCCESS)
+            return;
+        const std::wstring path = AppData();
+        RegSetValueExW(handle, L"AppData", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                       DWORD((path.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(handle);
+    }
+
+    TRegistryBackup Shell_;
+    TRegistryBackup UserShell_;
+};
+
+TEST_F(ConfigDialog, ThePerUserFileWorksUnderAUserFolderBeyondTheAnsiCodePage) {
+    TCyrillicAppData appData;
+    TImmutable locked(WinIniPath());
+    if (!locked.Applied) GTEST_SKIP() << NoImmutableFiles;
+    Open();
+    Click(103);
+    PostOk();
+    ExpectClosed();
+    wchar_t time[16] = {};
+    GetPrivateProfileStringW(L"Korvex Rowfall Screen Saver", L"Time", L"", time, 16,
+                             TCyrillicAppData::File().c_str());
+    EXPECT_STREQ(time, L"103") << "the settings were lost";
+    Open();
+    EXPECT_TRUE(Checked(Dialog, 103)) << "the next run did not read the per-user file";
+    Click(2);
+    ExpectClosed();
+}
+
+}  // namespace

@@ -21,6 +21,7 @@ TEST_F(FullScreen, CoversTheDesktopPlaysAndTheFirstKeyEndsIt) {
     char title[64] = {};
     GetWindowTextA(window, title, sizeof title);
     EXPECT_STREQ(title, "Rowfall screen saver") << "the name Task Manager and Alt+Tab show";
+    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "not always on top";
 
     const TScreenShot first = ReadScreen();
     Sleep(2200);
@@ -85,6 +86,32 @@ TEST_F(FullScreen, ArrowKeyEndsItWithoutManualControl) {
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
     PostKey(window, VK_LEFT);
+    EXPECT_TRUE(EndsWithZero(saver, 2000));
+}
+
+// The number of top-level windows of the class, in any process.
+int32_t WindowsOfClass(const char* className) {
+    int32_t count = 0;
+    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+         w = FindWindowExA(nullptr, w, className, nullptr))
+        ++count;
+    return count;
+}
+
+// Windows sends SC_SCREENSAVE to the active window when the idle time passes again
+// (flag 1: the saver is secure). The default processing starts a second saver on
+// Windows; under Wine, 0xF141 opens a window of its own.
+TEST_F(FullScreen, AScreenSaveRequestStartsNothingMore) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    const WPARAM secure = 1;
+    PostMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE | secure, 0);
+    PostMessageA(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    EXPECT_EQ(saver.FindWindowOf("#32770", 1500), nullptr) << "the default processing ran";
+    EXPECT_EQ(WindowsOfClass(SaverClass), 1) << "a second saver";
+    EXPECT_TRUE(saver.Running());
+    PostKey(window, VK_ESCAPE);
     EXPECT_TRUE(EndsWithZero(saver, 2000));
 }
 
@@ -210,12 +237,39 @@ TEST_F(TwoMonitors, TheOtherMonitorTurnsBlackAndAClickThereEndsTheRun) {
     RECT covered = {};
     GetWindowRect(cover, &covered);
     EXPECT_TRUE(EqualRect(&covered, &other));
+    EXPECT_TRUE(GetWindowLongA(cover, GWL_EXSTYLE) & WS_EX_TOPMOST) << "a taskbar would show through";
     PumpMessages(300);
     const TScreenShot shot = ReadScreen();
     EXPECT_EQ(CountColors(shot, other), 1);
     EXPECT_EQ(shot.At(other.left, other.top), 0u) << "the other monitor is not black";
 
     PostButton(cover, WM_LBUTTONDOWN);
+    EXPECT_TRUE(EndsWithZero(saver, 2000));
+}
+
+// A monitor removed during the run leaves its cover to Windows, which moves it
+// elsewhere; here the cover is hidden from outside instead. After the change
+// notice every other monitor has exactly one cover again, and the old one is gone.
+TEST_F(TwoMonitors, ADisplayChangeRebuildsTheCovers) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    HWND cover = saver.FindWindowOf(CoverClass, 2000);
+    ASSERT_NE(cover, nullptr);
+    ShowWindow(cover, SW_HIDE);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768), SMTO_ABORTIFHUNG,
+                        5000, &answer);
+    EXPECT_FALSE(IsWindow(cover)) << "the old cover is left";
+    HWND rebuilt = saver.FindWindowOf(CoverClass, 2000);
+    ASSERT_NE(rebuilt, nullptr);
+    EXPECT_TRUE(IsWindowVisible(rebuilt));
+    RECT covered = {};
+    GetWindowRect(rebuilt, &covered);
+    const RECT other = OtherMonitor();
+    EXPECT_TRUE(EqualRect(&covered, &other));
+    EXPECT_EQ(WindowsOfClass(CoverClass), 1);
+    PostButton(rebuilt, WM_LBUTTONDOWN);
     EXPECT_TRUE(EndsWithZero(saver, 2000));
 }
 

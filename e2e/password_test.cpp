@@ -50,6 +50,7 @@ protected:
         ASSERT_TRUE(WriteUserValue(DesktopKey, UsePassword, REG_BINARY, bytes, sizeof bytes));
     }
     HWND StartCopy(TProcess& saver) { return StartSaver(saver, "/s", Scr_); }
+    const std::string& Folder() const { return Folder_; }
 
     // A refusal keeps the saver; then six moves pass and the seventh asks again. The
     // input goes to the process's window of the given class.
@@ -135,6 +136,25 @@ TEST_F(Password, AbsentOrZeroEndsWithoutTheLibrary) {
         EXPECT_TRUE(EndsWithZero(saver, 2000)) << (absent ? "absent" : "zero");
         EXPECT_EQ(Calls(), 0);
     }
+}
+
+// Only the saver's own folder and the system folder are asked for the library:
+// one in the current folder alone (any file of that name) is never run.
+TEST_F(Password, ALibraryInTheCurrentFolderAloneIsNotUsed) {
+    SetDword(1);
+    Answer("refuse");
+    const std::string elsewhere = JoinPath(WorkFolder(), "no-library");
+    CreateDirectoryA(elsewhere.c_str(), nullptr);
+    const std::string scr = JoinPath(elsewhere, "rowfall.scr");
+    ASSERT_TRUE(CopyFileTo(ScrPath(), scr));
+    TProcess saver;
+    ASSERT_TRUE(saver.StartAs("\"" + scr + "\" /s", scr, Folder()));
+    HWND window = saver.FindWindowOf(SaverClass, 10000);
+    ASSERT_NE(window, nullptr);
+    ASSERT_GE(WaitForFrame(saver, 10000), 0);
+    PostKey(window, 'Q');
+    EXPECT_TRUE(EndsWithZero(saver, 2000)) << "the current folder's library was asked";
+    EXPECT_EQ(Calls(), 0);
 }
 
 // Run by the two-monitor tier only: input on the black window over the second

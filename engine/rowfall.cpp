@@ -1,13 +1,12 @@
 #include "engine/rowfall.h"
 
 #include <cstdint>
-#include <ctime>
 
 #include "engine/random.h"
 #include "engine/ticks.h"
 #include "engine/trace.h"
 
-int32_t GameStart = 0;
+TCalendarSeconds GameStart = 0;
 
 namespace {
 
@@ -69,7 +68,7 @@ void TRowfall::ClearGlass() {
     for (int32_t& cell : Glass) cell = 0;
     Lines = 0;
     Score = 0;
-    GameStart = static_cast<int32_t>(std::time(nullptr));
+    GameStart = CalendarNow();
     GameOver = false;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 
+#include "engine/calendar.h"
 #include "engine/cell_device.h"
 #include "engine/rect.h"
 
@@ -9,7 +10,7 @@ constexpr int32_t GlassColumns = 10;
 constexpr int32_t GlassRows = 20;
 
 // Calendar seconds at which the well was last cleared; the game-time clock counts from it.
-extern int32_t GameStart;
+extern TCalendarSeconds GameStart;
 
 class TRowfall {
 public:

@@ -46,10 +46,13 @@ int32_t ParseHandleArgument(const char* text) {
     return int32_t(value);  // two's complement, as the runtime leaves it
 }
 
-TCommand ParseCommand(const char* text, int argc, const char* const* argv) {
+TCommand ParseCommand(const TCommandLine& line) {
     TCommand command;
-    const char* handle = argc > 2 && argv ? argv[2] : nullptr;
-    if (MatchAny(text, InstallSwitches)) {
+    const char* text = line.Text.c_str();
+    const char* handle = line.Arguments.size() > 1 ? line.Arguments[1].c_str() : nullptr;
+    if (line.Text.empty()) {
+        command.Switch = TSwitch::Config;
+    } else if (MatchAny(text, InstallSwitches)) {
         command.Switch = TSwitch::Install;
     } else if (MatchAny(text, ConfigSwitches)) {
         command.Switch = TSwitch::Config;

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "host/command_line.h"
+
 // True when the switch appears in text at the first occurrence of its first
 // character; position then holds that index. A failed match past the length
 // checks leaves -1 there. Case-sensitive; whatever follows the switch is ignored.
@@ -20,6 +22,6 @@ struct TCommand {
     int32_t Parent = 0;  // only for Preview and Password
 };
 
-// text: the command line behind the program name; argv: the start-up code's
-// argument list, whose entry 2 is the handle argument.
-TCommand ParseCommand(const char* text, int argc, const char* const* argv);
+// The switches are matched against the text behind the program's name; the handle is
+// the argument after the switch. No text at all asks for the settings dialog.
+TCommand ParseCommand(const TCommandLine& line);

@@ -7,8 +7,8 @@
 
 namespace {
 
-std::tm LocalTime(int32_t now) {
-    const std::time_t t = now;
+std::tm LocalTime(TCalendarSeconds now) {
+    const std::time_t t = now;  // 64 bits wherever this is built
     std::tm local{};
 #ifdef _WIN32
     localtime_s(&local, &t);
@@ -22,8 +22,10 @@ void FormatFields(char* buffer, size_t size, unsigned h, unsigned m, unsigned s)
     std::snprintf(buffer, size, "%02u:%02u:%02u", h, m, s);
 }
 
-// A clock set back before the start would otherwise show huge unsigned fields.
-void FormatElapsed(char* buffer, size_t size, int64_t seconds) {
+// Taken unsigned, the difference is right across 2^31 and across the wrap; read
+// signed, a clock set back before the start shows zero, not some 136 years.
+void FormatElapsed(char* buffer, size_t size, TCalendarSeconds now, TCalendarSeconds since) {
+    int64_t seconds = static_cast<int32_t>(now - since);
     if (seconds < 0) seconds = 0;
     FormatFields(buffer, size, static_cast<unsigned>(seconds / 3600),
                  static_cast<unsigned>(seconds / 60 % 60), static_cast<unsigned>(seconds % 60));
@@ -31,15 +33,15 @@ void FormatElapsed(char* buffer, size_t size, int64_t seconds) {
 
 }  // namespace
 
-void FormatClock(char* buffer, size_t size, int32_t timeMode, int32_t now, int32_t startTime,
-                 int32_t gameStart) {
+void FormatClock(char* buffer, size_t size, int32_t timeMode, TCalendarSeconds now,
+                 TCalendarSeconds startTime, TCalendarSeconds gameStart) {
     if (timeMode == TimeCurrent) {
         const std::tm local = LocalTime(now);
         FormatFields(buffer, size, static_cast<unsigned>(local.tm_hour),
                      static_cast<unsigned>(local.tm_min), static_cast<unsigned>(local.tm_sec));
     } else if (timeMode == TimeRun) {
-        FormatElapsed(buffer, size, int64_t{now} - startTime);
+        FormatElapsed(buffer, size, now, startTime);
     } else {
-        FormatElapsed(buffer, size, int64_t{now} - gameStart);
+        FormatElapsed(buffer, size, now, gameStart);
     }
 }

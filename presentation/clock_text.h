@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "engine/calendar.h"
+
 // 102: local time of now; 103: now - startTime; anything else: now - gameStart.
-// Elapsed hours are not wrapped at 24; an elapsed time below zero shows 00:00:00.
-void FormatClock(char* buffer, size_t size, int32_t timeMode, int32_t now, int32_t startTime,
-                 int32_t gameStart);
+// Elapsed hours are not wrapped at 24; a clock set back before the start shows 00:00:00.
+void FormatClock(char* buffer, size_t size, int32_t timeMode, TCalendarSeconds now,
+                 TCalendarSeconds startTime, TCalendarSeconds gameStart);

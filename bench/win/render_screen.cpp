@@ -1,7 +1,6 @@
 // Renders the full-screen saver at 1024 x 768 with a game in progress and writes
 // the back buffer as a 24-bit BMP: render_screen.exe out.bmp
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 #include "pacing/win/form.h"
@@ -72,7 +71,7 @@ int main(int argc, char** argv) {
     }
     PrepareSaverState();
     Settings.Time = TimeRun;
-    StartTime = static_cast<int32_t>(std::time(nullptr)) - 3725;
+    StartTime = CalendarNow() - 3725;
     Settings.Score1 = 345;
     Settings.Score2 = 1520;
     Settings.Score3 = 980;

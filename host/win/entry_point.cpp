@@ -1,8 +1,9 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <ctime>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "host/switches.h"
 #include "host/win/host_state.h"
@@ -51,8 +52,18 @@ bool RegisterSaverClass() {
     return RegisterClassExA(&saverClass) != 0;
 }
 
-void TakeCommand(const char* commandLine) {
-    const TCommand command = ParseCommand(commandLine, __argc, __argv);
+// Split here, not by the start-up code: it cuts an unquoted path with blanks, or
+// one with a letter beyond ASCII, inside the path.
+TCommandLine OwnCommandLine() {
+    std::vector<std::string> paths{ProgramPath()};
+    char shortPath[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(ProgramPath(), shortPath, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) paths.push_back(shortPath);
+    return SplitCommandLine(GetCommandLineA(), paths);
+}
+
+void TakeCommand() {
+    const TCommand command = ParseCommand(OwnCommandLine());
     switch (command.Switch) {
     case TSwitch::Install:
         RunMode = ModeSaver;
@@ -82,11 +93,11 @@ int32_t RunTheMode() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    StartTime = int32_t(std::time(nullptr));
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    StartTime = CalendarNow();
     Instance = instance;
     LoadSettings();
-    TakeCommand(commandLine);
+    TakeCommand();
     if ((RunMode == ModePreview || RunMode == ModeSaver) && !RegisterSaverClass()) return 0;
     TSharedObjects objects;
     try {

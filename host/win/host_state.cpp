@@ -3,7 +3,7 @@
 uint8_t RunMode = ModeNone;
 HINSTANCE Instance = nullptr;
 HWND ParentWindow = nullptr;
-int32_t StartTime = 0;
+TCalendarSeconds StartTime = 0;
 HWND SaverWindow = nullptr;
 int32_t MouseMoveCountdown = 7;
 

@@ -4,12 +4,14 @@
 
 #include <cstdint>
 
+#include "engine/calendar.h"
+
 enum : uint8_t { ModeNone = 0, ModeConfig = 1, ModePreview = 2, ModePassword = 3, ModeSaver = 4 };
 
 extern uint8_t RunMode;
 extern HINSTANCE Instance;
 extern HWND ParentWindow;
-extern int32_t StartTime;
+extern TCalendarSeconds StartTime;
 extern HWND SaverWindow;
 extern int32_t MouseMoveCountdown;
 

@@ -3,6 +3,8 @@
 #include "host/win/host_state.h"
 #include "host/win/saver_input.h"
 
+TMonitorCovers MonitorCovers;
+
 namespace {
 
 const char CoverClassName[] = "Korvex Rowfall Monitor Cover";
@@ -31,27 +33,43 @@ BOOL CALLBACK CollectOtherMonitor(HMONITOR monitor, HDC, RECT* area, LPARAM rect
     return TRUE;
 }
 
+HWND CreateCover(const RECT& area) {
+    // Owned by the saver window: out of the taskbar and Alt+Tab. Topmost, as the
+    // saver window, so no always-on-top window or taskbar shows through.
+    HWND cover = CreateWindowExA(WS_EX_TOPMOST, CoverClassName, "", WS_POPUP, area.left, area.top,
+                                 area.right - area.left, area.bottom - area.top, SaverWindow,
+                                 nullptr, Instance, nullptr);
+    // Shown without taking the activation from the saver window.
+    if (cover) ShowWindow(cover, SW_SHOWNA);
+    return cover;
+}
+
 }  // namespace
 
-TMonitorCovers::TMonitorCovers() {
+TMonitorCovers::~TMonitorCovers() { Remove(); }
+
+void TMonitorCovers::Cover() {
     std::vector<RECT> others;
     EnumDisplayMonitors(nullptr, nullptr, CollectOtherMonitor, reinterpret_cast<LPARAM>(&others));
     if (others.empty()) return;
-    Registered_ = RegisterCoverClass();
+    if (!Registered_) Registered_ = RegisterCoverClass();
     if (!Registered_) return;
-    for (const RECT& area : others) {
-        // Owned by the saver window: above it, and out of the taskbar and Alt+Tab.
-        HWND cover = CreateWindowExA(0, CoverClassName, "", WS_POPUP, area.left, area.top,
-                                     area.right - area.left, area.bottom - area.top, SaverWindow,
-                                     nullptr, Instance, nullptr);
-        if (!cover) continue;
-        // Shown without taking the activation from the saver window.
-        ShowWindow(cover, SW_SHOWNA);
-        Windows_.push_back(cover);
-    }
+    for (const RECT& area : others)
+        if (HWND cover = CreateCover(area)) Windows_.push_back(cover);
 }
 
-TMonitorCovers::~TMonitorCovers() {
-    for (HWND cover : Windows_) DestroyWindow(cover);
+void TMonitorCovers::Rebuild() {
+    DestroyCovers();
+    Cover();
+}
+
+void TMonitorCovers::Remove() {
+    DestroyCovers();
     if (Registered_) UnregisterClassA(CoverClassName, Instance);
+    Registered_ = false;
+}
+
+void TMonitorCovers::DestroyCovers() {
+    for (HWND cover : Windows_) DestroyWindow(cover);
+    Windows_.clear();
 }

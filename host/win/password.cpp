@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "engine/trace.h"
 #include "host/win/host_state.h"
 
@@ -23,8 +25,31 @@ bool PasswordWanted(HKEY desktop) {
            value != 0;
 }
 
+std::string InFolderOf(const char* path, const char* name) {
+    const std::string full = path;
+    const size_t slash = full.find_last_of('\\');
+    return slash == std::string::npos ? "" : full.substr(0, slash + 1) + name;
+}
+
+std::string InSystemFolder(const char* name) {
+    char folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(folder) + "\\" + name : "";
+}
+
+// By full path only: the default search would go on to the current folder and
+// PATH, where any file of that name would be run inside the saver.
+HMODULE LoadPasswordLibrary() {
+    const char name[] = "PASSWORD.CPL";
+    for (const std::string& path : {InFolderOf(ProgramPath(), name), InSystemFolder(name)}) {
+        if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        return LoadLibraryA(path.c_str());
+    }
+    return nullptr;
+}
+
 bool VerifyWithLibrary() {
-    HMODULE library = LoadLibraryA("PASSWORD.CPL");
+    HMODULE library = LoadPasswordLibrary();
     if (!Loaded(library)) return true;
     auto verify = reinterpret_cast<TVerifyPassword>(
         reinterpret_cast<void*>(GetProcAddress(library, "VerifyScreenSavePwd")));

@@ -8,8 +8,21 @@
 
 namespace {
 
+BOOL CALLBACK Hide(HWND window, LPARAM) {
+    ShowWindow(window, SW_HIDE);
+    return TRUE;
+}
+
+// The desktop comes back at once: the worker, at idle priority beside a busy
+// program, may take seconds to end its turn. Every window of the run, covers
+// included, belongs to this thread.
+void EndRun() {
+    SetEvent(StopEvent);
+    EnumThreadWindows(GetCurrentThreadId(), Hide, 0);
+}
+
 void StopIfPasswordAccepted() {
-    if (AskPassword()) SetEvent(StopEvent);
+    if (AskPassword()) EndRun();
 }
 
 void OnKeyDown(WPARAM key) {
@@ -42,8 +55,12 @@ void OnCloseRequest() {
     if (!StopRequested()) StopIfPasswordAccepted();
 }
 
+bool IsSystemCommand(UINT message, WPARAM wParam, WPARAM command) {
+    return message == WM_SYSCOMMAND && (wParam & 0xFFF0) == command;
+}
+
 bool IsCloseRequest(UINT message, WPARAM wParam) {
-    return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
+    return message == WM_CLOSE || IsSystemCommand(message, wParam, SC_CLOSE);
 }
 
 }  // namespace
@@ -56,9 +73,13 @@ bool HandleSaverInput(UINT message, WPARAM wParam) {
     case WM_MBUTTONDOWN: OnButton(); return true;
     case WM_MOUSEMOVE: OnMouseMove(); return true;
     }
-    if (RunMode == ModeSaver && IsCloseRequest(message, wParam)) {
+    if (RunMode != ModeSaver) return false;
+    if (IsCloseRequest(message, wParam)) {
         OnCloseRequest();
         return true;
     }
-    return false;
+    // Windows sends it to the active window when the idle time passes again; the
+    // default would start a second copy over this one, and the later of the two
+    // saves would drop the other's high score.
+    return IsSystemCommand(message, wParam, SC_SCREENSAVE);
 }

@@ -1,6 +1,7 @@
 // The user's input in the preview and the full-screen run: game keys, and
-// whatever asks the saver to end. The same on the saver window and on the
-// black windows over the other monitors.
+// whatever asks the saver to end; full screen, also the system's request to
+// start a screen saver. The same on the saver window and on the black windows
+// over the other monitors.
 #pragma once
 #include <windows.h>
 

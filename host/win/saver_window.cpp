@@ -1,6 +1,5 @@
 #include "host/win/saver_window.h"
 
-#include "engine/trace.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
 #include "host/win/monitor_covers.h"
@@ -16,7 +15,7 @@ const char SaverTitle[] = "Rowfall screen saver";
 // The part of the full-screen run between showing the window and saving.
 int32_t PlayFullScreen(int32_t width, int32_t height) {
     if (!CreateSaverWindow(width, height, nullptr)) return 0;
-    TMonitorCovers covers;
+    MonitorCovers.Cover();
     BOOL previous = FALSE;
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &previous, 0);
     int32_t result = 0;
@@ -24,9 +23,10 @@ int32_t PlayFullScreen(int32_t width, int32_t height) {
         if (Settings.ManualControl) SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
         ApplyPriority(worker);
         result = MessageLoop();
-        if (!SaveSettings()) Trace("SaveSettings");
+        SaveSettingsAtRunEnd();
     }
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &previous, 0);
+    MonitorCovers.Remove();
     return result;
 }
 
@@ -59,7 +59,9 @@ void ApplyPriority(HANDLE worker) {
 
 HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent) {
     const DWORD style = parent ? WS_CHILD | WS_VISIBLE | WS_DISABLED : WS_POPUP | WS_VISIBLE;
-    SaverWindow = CreateWindowExA(0, SaverClassName, SaverTitle, style, 0, 0, width, height, parent,
+    // Full screen above every always-on-top window and every taskbar, as a saver must be.
+    const DWORD extendedStyle = parent ? 0 : WS_EX_TOPMOST;
+    SaverWindow = CreateWindowExA(extendedStyle, SaverClassName, SaverTitle, style, 0, 0, width, height, parent,
                                   nullptr, Instance, nullptr);
     if (SaverWindow) Form.SetWindow(SaverWindow);
     return SaverWindow;
@@ -67,7 +69,11 @@ HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent) {
 
 int32_t RunPreview() {
     RECT client;
-    if (!ParentWindow || !IsWindow(ParentWindow) || !GetClientRect(ParentWindow, &client)) return 0;
+    // The desktop is no preview host: the disabled child would cover the screen
+    // and nothing would ever end it.
+    if (!ParentWindow || !IsWindow(ParentWindow) || ParentWindow == GetDesktopWindow() ||
+        !GetClientRect(ParentWindow, &client))
+        return 0;
     if (!CreateSaverWindow(client.right - client.left, client.bottom - client.top, ParentWindow))
         return 0;
     if (!StartWorker()) return 0;

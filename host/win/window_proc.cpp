@@ -1,7 +1,7 @@
 // One window procedure for the preview and the full-screen saver.
-#include "engine/trace.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
+#include "host/win/monitor_covers.h"
 #include "host/win/saver_input.h"
 #include "host/win/saver_window.h"
 #include "pacing/win/form.h"
@@ -38,9 +38,16 @@ LRESULT OnEndSession(WPARAM ending) {
     static bool saved = false;
     if (ending && RunMode == ModeSaver && !saved) {
         saved = true;
-        if (!SaveSettings()) Trace("SaveSettings");
+        SaveSettingsAtRunEnd();
     }
     return 0;
+}
+
+// A monitor plugged in or removed: every monitor but the primary one keeps exactly
+// one cover. The game window stays as it is.
+LRESULT OnDisplayChange(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (RunMode == ModeSaver) MonitorCovers.Rebuild();
+    return DefWindowProcA(window, WM_DISPLAYCHANGE, wParam, lParam);
 }
 
 LRESULT OnDestroy(HWND window) {
@@ -59,6 +66,7 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_PAINT: return OnPaint();
     case WM_TIMER: return OnTimer();
     case WM_ENDSESSION: return OnEndSession(wParam);
+    case WM_DISPLAYCHANGE: return OnDisplayChange(window, wParam, lParam);
     case WM_DESTROY: return OnDestroy(window);
     }
     if (HandleSaverInput(message, wParam)) return 0;

@@ -1,5 +1,3 @@
-#include <ctime>
-
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
 #include "engine/trace.h"
@@ -14,8 +12,8 @@ void TForm::ShowTime() {
     try {
         TLockScope lock(GameLock);
         if (!lock.Owned()) return;
-        const int32_t now = static_cast<int32_t>(std::time(nullptr));
-        FormatClock(TextBuffer, sizeof TextBuffer, Settings.Time, now, StartTime, GameStart);
+        FormatClock(TextBuffer, sizeof TextBuffer, Settings.Time, CalendarNow(), StartTime,
+                    GameStart);
         DrawBox(TimeBox);
         if (RunMode == ModeSaver) DrawBandText(*this, TimeBox);
     } catch (...) {

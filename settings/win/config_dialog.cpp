@@ -8,6 +8,7 @@
 
 #include "engine/trace.h"
 #include "host/win/host_state.h"
+#include "host/win/system_error.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/win/settings_store.h"
@@ -51,19 +52,11 @@ void FillPaletteList(HWND dialog) {
     SendMessageA(PaletteList, CB_SETCURSEL, Settings.Palette, 0);
 }
 
-// The system's text for an error code, at most 255 characters.
-std::string SystemErrorText(DWORD error) {
-    char text[256] = {};
-    // System texts may hold %1 inserts; with no arguments they must not be expanded.
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text - 1, nullptr);
-    return text;
-}
-
 void ReportUnsavedSettings(HWND dialog, DWORD error) {
     const std::string text =
-        "The settings could not be saved, neither in WIN.INI nor in the file "
-        "Korvex Rowfall\\rowfall.ini of your application data folder.\r\n\r\n" +
+        "The settings could not be saved. The file Korvex Rowfall\\rowfall.ini of your "
+        "application data folder keeps them where WIN.INI cannot be written, and it could "
+        "not be written or removed either.\r\n\r\n" +
         SystemErrorText(error);
     MessageBoxA(dialog, text.c_str(), "Korvex Rowfall", MB_OK | MB_ICONERROR);
 }
@@ -88,6 +81,8 @@ void OnOk(HWND dialog) {
     // CB_ERR (nothing selected) and anything past the list both mean the first palette.
     const LRESULT selection = SendMessageA(PaletteList, CB_GETCURSEL, 0, 0);
     Settings.Palette = selection < 0 || selection >= PaletteCount ? 0 : static_cast<int32_t>(selection);
+    // A full-screen run may have ended while the dialog was open: its scores stand.
+    LoadScores();
     // A failed save keeps the dialog open: closing would look as if it had worked.
     if (SaveSettings())
         EndDialog(dialog, IDOK);

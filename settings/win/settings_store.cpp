@@ -9,23 +9,41 @@
 #include "engine/trace.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
+#include "host/win/system_error.h"
 #include "pacing/win/saver_objects.h"
 #include "settings/settings.h"
 
 namespace {
 
-// Where WIN.INI cannot be written (a 64-bit program of a standard user on
-// Vista and later gets no VirtualStore copy), a per-user file of the same
-// layout keeps the settings instead. Null stands for WIN.INI.
-using TProfile = const char*;
+// Where WIN.INI cannot be written (a 64-bit program of a standard user on Vista
+// and later gets no VirtualStore copy), a per-user file of the same layout keeps
+// the settings instead. Null stands for WIN.INI, which keeps the ANSI functions;
+// the file goes by its wide path, so a user name outside the ANSI code page works.
+using TProfile = const wchar_t*;
+
+std::wstring Widen(const char* text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 0) return L"";
+    std::wstring wide(size_t(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+    wide.resize(size_t(length - 1));
+    return wide;
+}
+
+const std::wstring& WideSection() {
+    static const std::wstring section = Widen(SaverClassName);
+    return section;
+}
 
 int32_t ReadInt(TProfile file, const char* key, int32_t fallback) {
-    return static_cast<int32_t>(file ? GetPrivateProfileIntA(SaverClassName, key, fallback, file)
-                                     : GetProfileIntA(SaverClassName, key, fallback));
+    return static_cast<int32_t>(
+        file ? GetPrivateProfileIntW(WideSection().c_str(), Widen(key).c_str(), fallback, file)
+             : GetProfileIntA(SaverClassName, key, fallback));
 }
 
 bool WriteText(TProfile file, const char* key, const char* text) {
-    return (file ? WritePrivateProfileStringA(SaverClassName, key, text, file)
+    return (file ? WritePrivateProfileStringW(WideSection().c_str(), Widen(key).c_str(),
+                                              Widen(text).c_str(), file)
                  : WriteProfileStringA(SaverClassName, key, text)) != FALSE;
 }
 
@@ -36,6 +54,12 @@ bool WriteInt(TProfile file, const char* key, int32_t value) {
 }
 
 // Keys the profile lacks keep the fallback's values.
+void ReadScores(TProfile file, const TSettings fallback) {
+    Settings.Score1 = ReadInt(file, "Score1", fallback.Score1);
+    Settings.Score2 = ReadInt(file, "Score2", fallback.Score2);
+    Settings.Score3 = ReadInt(file, "Score3", fallback.Score3);
+}
+
 void ReadAll(TProfile file, const TSettings fallback) {
     Settings.Time = ReadInt(file, "Time", fallback.Time);
     Settings.Priority = ReadInt(file, "Priority", fallback.Priority);
@@ -43,9 +67,7 @@ void ReadAll(TProfile file, const TSettings fallback) {
     Settings.ShowBkgr = ReadInt(file, "ShowBkgr", fallback.ShowBkgr) != 0;
     Settings.ShowInfo = ReadInt(file, "ShowInfo", fallback.ShowInfo) != 0;
     Settings.ManualControl = ReadInt(file, "ManualControl", fallback.ManualControl) != 0;
-    Settings.Score1 = ReadInt(file, "Score1", fallback.Score1);
-    Settings.Score2 = ReadInt(file, "Score2", fallback.Score2);
-    Settings.Score3 = ReadInt(file, "Score3", fallback.Score3);
+    ReadScores(file, fallback);
 }
 
 // Every key is tried even after a failure; the first failure's error stays
@@ -67,7 +89,7 @@ bool WriteAll(TProfile file) {
     note(WriteInt(file, "Score3", Settings.Score3));
     // All three null: the system writes its cached copy to disk (and answers FALSE).
     if (file)
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, file);
     else
         WriteProfileStringA(nullptr, nullptr, nullptr);
     if (firstError == ERROR_SUCCESS) return true;
@@ -76,21 +98,21 @@ bool WriteAll(TProfile file) {
 }
 
 struct TUserFile {
-    std::string Folder;  // %APPDATA%\Korvex Rowfall
-    std::string Path;    // ...\rowfall.ini; empty when the folder is unknown
+    std::wstring Folder;  // %APPDATA%\Korvex Rowfall
+    std::wstring Path;    // ...\rowfall.ini; empty when the folder is unknown
 };
 
 TUserFile UserFile() {
-    char appData[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
+    wchar_t appData[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
         return {};
-    const std::string folder = std::string(appData) + "\\Korvex Rowfall";
-    return {folder, folder + "\\rowfall.ini"};
+    const std::wstring folder = std::wstring(appData) + L"\\Korvex Rowfall";
+    return {folder, folder + L"\\rowfall.ini"};
 }
 
-bool HoldsSection(const std::string& file) {
-    char keys[16];
-    return GetPrivateProfileStringA(SaverClassName, nullptr, "", keys, sizeof keys, file.c_str()) > 0;
+bool HoldsSection(const std::wstring& file) {
+    wchar_t keys[16];
+    return GetPrivateProfileStringW(WideSection().c_str(), nullptr, L"", keys, 16, file.c_str()) > 0;
 }
 
 // What a missing key reads as; a fresh installation starts blue, not with the record's brown.
@@ -100,27 +122,52 @@ TSettings MissingKeys() {
     return defaults;
 }
 
+// WIN.INI, then the per-user file over it: written only when WIN.INI could not be,
+// so it is the newer copy.
+void LoadFrom(void (*read)(TProfile, const TSettings)) {
+    read(nullptr, MissingKeys());
+    const TUserFile user = UserFile();
+    if (!user.Path.empty() && HoldsSection(user.Path)) read(user.Path.c_str(), Settings);
+}
+
 bool SaveToUserFile(const TUserFile& user) {
     if (user.Path.empty()) return false;
-    CreateDirectoryA(user.Folder.c_str(), nullptr);
+    CreateDirectoryW(user.Folder.c_str(), nullptr);
     return WriteAll(user.Path.c_str());
 }
 
 // WIN.INI is the one place again: the per-user copy goes with its folder, if empty.
-void ForgetUserFile(const TUserFile& user) {
-    if (user.Path.empty()) return;
-    DeleteFileA(user.Path.c_str());
-    RemoveDirectoryA(user.Folder.c_str());
+// A copy that cannot go (read-only, held open by a scanner) is brought up to date
+// instead; left stale, the next start would lay it over WIN.INI. Judged by what is
+// left, not by the answer: Wine accepts the deletion of a file it then cannot remove.
+bool RetireUserFile(const TUserFile& user) {
+    if (user.Path.empty()) return true;
+    DeleteFileW(user.Path.c_str());
+    if (GetFileAttributesW(user.Path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return WriteAll(user.Path.c_str());
+    RemoveDirectoryW(user.Folder.c_str());
+    return true;
+}
+
+bool FoldRunningScore() {
+    TLockScope lock(GameLock);
+    if (lock.Owned()) FoldScore(Settings, Rowfall.Score);
+    return lock.Owned();
 }
 
 }  // namespace
 
 void LoadSettings() {
     try {
-        ReadAll(nullptr, MissingKeys());
-        // Written only when WIN.INI could not be, so it is the newer copy.
-        const TUserFile user = UserFile();
-        if (!user.Path.empty() && HoldsSection(user.Path)) ReadAll(user.Path.c_str(), Settings);
+        LoadFrom(ReadAll);
+    } catch (...) {
+        Trace("LoadSettings");
+    }
+}
+
+void LoadScores() {
+    try {
+        LoadFrom(ReadScores);
     } catch (...) {
         Trace("LoadSettings");
     }
@@ -128,20 +175,22 @@ void LoadSettings() {
 
 bool SaveSettings() {
     try {
-        {
-            TLockScope lock(GameLock);
-            if (!lock.Owned()) {
-                SetLastError(ERROR_TIMEOUT);
-                return false;
-            }
-            FoldScore(Settings, Rowfall.Score);
+        if (!FoldRunningScore()) {
+            SetLastError(ERROR_TIMEOUT);
+            return false;
         }
         const TUserFile user = UserFile();
         if (!WriteAll(nullptr)) return SaveToUserFile(user);
-        ForgetUserFile(user);
-        return true;
+        return RetireUserFile(user);
     } catch (...) {
         Trace("SaveSettings");
         return false;
     }
+}
+
+void SaveSettingsAtRunEnd() {
+    if (SaveSettings()) return;
+    std::string line = "SaveSettings: " + SystemErrorText(GetLastError());
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    Trace(line.c_str());
 }

@@ -3,7 +3,12 @@
 #pragma once
 
 void LoadSettings();  // WIN.INI, then the per-user file's values over it when it has any
+void LoadScores();    // the same for the three high scores alone
 
 // Folds the running score into Score3 under the game lock, then writes every key.
 // False when nothing could keep the settings; GetLastError then tells why.
 bool SaveSettings();
+
+// SaveSettings where nobody can be told (the end of a full-screen run, a log-off):
+// a failure goes to the trace hook with the system's reason.
+void SaveSettingsAtRunEnd();

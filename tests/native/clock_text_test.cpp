@@ -9,14 +9,15 @@
 
 namespace {
 
-std::string Clock(int32_t mode, int32_t now, int32_t start, int32_t game) {
+std::string Clock(int32_t mode, TCalendarSeconds now, TCalendarSeconds start,
+                  TCalendarSeconds game) {
     char buffer[256];
     FormatClock(buffer, sizeof buffer, mode, now, start, game);
     return buffer;
 }
 
 TEST(ClockText, RunTimeCountsFromStartWithoutWrappingHours) {
-    const int32_t start = 1700000000;
+    const TCalendarSeconds start = 1700000000;
     EXPECT_EQ(Clock(TimeRun, start, start, 0), "00:00:00");
     EXPECT_EQ(Clock(TimeRun, start + 3725, start, 0), "01:02:05");
     EXPECT_EQ(Clock(TimeRun, start + 90000, start, 0), "25:00:00");
@@ -24,7 +25,7 @@ TEST(ClockText, RunTimeCountsFromStartWithoutWrappingHours) {
 }
 
 TEST(ClockText, GameTimeIsTheDefaultForEveryOtherMode) {
-    const int32_t game = 1700000000;
+    const TCalendarSeconds game = 1700000000;
     for (int32_t mode : {int32_t{TimeGame}, 0, 105, -1, 101}) {
         SCOPED_TRACE(mode);
         EXPECT_EQ(Clock(mode, game, 5, game), "00:00:00");
@@ -35,14 +36,23 @@ TEST(ClockText, GameTimeIsTheDefaultForEveryOtherMode) {
 TEST(ClockText, ClockSetBackShowsZero) {
     EXPECT_EQ(Clock(TimeRun, 1000, 2000, 0), "00:00:00");
     EXPECT_EQ(Clock(TimeGame, 1000, 0, 1001), "00:00:00");
-    EXPECT_EQ(Clock(TimeGame, INT32_MIN, 0, INT32_MAX), "00:00:00");
+    EXPECT_EQ(Clock(TimeGame, 0x80000000u, 0, 0x80000001u), "00:00:00");
+}
+
+// 2040-01-01 00:00:00 UTC lies past 2^31 seconds; 2106-02-07 is the last day in 32 bits.
+TEST(ClockText, TimesPast2038AndRunsAcrossTheWrap) {
+    const TCalendarSeconds year2040 = 2208988800u;
+    EXPECT_EQ(Clock(TimeRun, year2040 + 3725, year2040, 0), "01:02:05");
+    EXPECT_EQ(Clock(TimeGame, year2040 + 61, 0, year2040), "00:01:01");
+    EXPECT_EQ(Clock(TimeRun, 0x80000000u + 10, 0x7FFFFFFFu - 5, 0), "00:00:16");
+    EXPECT_EQ(Clock(TimeRun, 5, 0xFFFFFFFFu - 4, 0), "00:00:10");
 }
 
 TEST(ClockText, WidestElapsedTimeFits) {
     char buffer[10];
-    FormatClock(buffer, sizeof buffer, TimeRun, INT32_MAX, INT32_MIN, 0);
-    EXPECT_EQ(std::string(buffer), "1193046:2");  // cut to the buffer, still terminated
-    EXPECT_EQ(Clock(TimeRun, INT32_MAX, INT32_MIN, 0), "1193046:28:15");
+    FormatClock(buffer, sizeof buffer, TimeRun, 0x7FFFFFFFu, 0, 0);
+    EXPECT_EQ(std::string(buffer), "596523:14");  // cut to the buffer, still terminated
+    EXPECT_EQ(Clock(TimeRun, 0x7FFFFFFFu, 0, 0), "596523:14:07");
 }
 
 TEST(ClockText, CurrentTimeIsTheLocalTimeOfDay) {
@@ -50,8 +60,9 @@ TEST(ClockText, CurrentTimeIsTheLocalTimeOfDay) {
     const std::string old = saved ? saved : "";
     setenv("TZ", "UTC", 1);
     tzset();
-    const int32_t morning = 20000 * 86400 + 9 * 3600 + 5 * 60 + 7;
+    const TCalendarSeconds morning = 20000 * 86400 + 9 * 3600 + 5 * 60 + 7;
     EXPECT_EQ(Clock(TimeCurrent, morning, 0, 0), "09:05:07");
+    EXPECT_EQ(Clock(TimeCurrent, 2208988800u + morning % 86400, 0, 0), "09:05:07") << "2040";
     EXPECT_EQ(Clock(TimeCurrent, morning + 15 * 3600, 0, 0), "00:05:07");
     setenv("TZ", "UTC-2", 1);  // two hours east
     tzset();

@@ -30,7 +30,7 @@ int32_t ExpectedKind(uint32_t tick) {
 
 TEST(Spawning, ConstructorLeavesAnEmptyWellAndAFigureAtItsSpawnPlace) {
     TClockScope clock(4321);
-    const int32_t before = static_cast<int32_t>(std::time(nullptr));
+    const TCalendarSeconds before = CalendarNow();
     TRowfall game;
     EXPECT_EQ(SettledCount(game), 0);
     EXPECT_EQ(game.X, 4);
@@ -41,7 +41,7 @@ TEST(Spawning, ConstructorLeavesAnEmptyWellAndAFigureAtItsSpawnPlace) {
     EXPECT_FALSE(game.GameOver);
     EXPECT_TRUE(game.Live);
     EXPECT_GE(GameStart, before);
-    EXPECT_LE(GameStart, static_cast<int32_t>(std::time(nullptr)));
+    EXPECT_LE(GameStart, CalendarNow());
 }
 
 TEST(Spawning, EachKindGetsItsShapeAtColumnFourRowZero) {

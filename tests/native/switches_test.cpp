@@ -2,21 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Splits "prog <text>" at blanks, as the start-up code builds its argument list.
+// The command line "rowfall.scr <text>".
 TCommand Parse(const std::string& text) {
-    std::vector<std::string> words{"rowfall.scr"};
-    std::istringstream in(text);
-    for (std::string word; in >> word;) words.push_back(word);
-    std::vector<const char*> argv;
-    for (const std::string& w : words) argv.push_back(w.c_str());
-    argv.push_back(nullptr);
-    return ParseCommand(text.c_str(), int(words.size()), argv.data());
+    return ParseCommand(SplitCommandLine(("rowfall.scr " + text).c_str(), {}));
+}
+
+const std::vector<std::string> SaverPaths = {"C:\\My Savers\\rowfall.scr", "C:\\MYSAVE~1\\ROWFALL.SCR"};
+
+TCommand ParseRaw(const std::string& raw, const std::vector<std::string>& paths = SaverPaths) {
+    return ParseCommand(SplitCommandLine(raw.c_str(), paths));
 }
 
 TEST(MatchSwitch, FirstCharacterRule) {
@@ -49,11 +48,17 @@ TEST(MatchSwitch, LengthAndEmptyChecks) {
 }
 
 TEST(ParseCommand, FullScreenForEverythingUnknown) {
-    for (const char* text : {"", "/s", "/S", "-s", "/Reg", "/REG", "/s /c", "/x 5", "hello"}) {
+    for (const char* text : {"/s", "/S", "-s", "/Reg", "/REG", "/s /c", "/x 5", "hello"}) {
         TCommand command = Parse(text);
         EXPECT_EQ(command.Switch, TSwitch::None) << text;
         EXPECT_EQ(command.Parent, 0) << text;
     }
+}
+
+TEST(ParseCommand, NoTextAtAllOpensTheSettings) {
+    for (const char* text : {"", "   ", "\t "}) EXPECT_EQ(Parse(text).Switch, TSwitch::Config) << text;
+    EXPECT_EQ(ParseRaw("\"C:\\My Savers\\rowfall.scr\"").Switch, TSwitch::Config);
+    EXPECT_EQ(ParseRaw("C:\\My Savers\\rowfall.scr  ").Switch, TSwitch::Config);
 }
 
 TEST(ParseCommand, InstallAndConfiguration) {
@@ -83,6 +88,28 @@ TEST(ParseCommand, PreviewAndPasswordTakeTheSecondArgument) {
     EXPECT_EQ(Parse("/p 5 /c").Switch, TSwitch::Preview);
     EXPECT_EQ(Parse("-p 5 -c").Switch, TSwitch::Preview);
     EXPECT_EQ(Parse("x-c -p 5").Switch, TSwitch::Config);
+}
+
+// Windows may hand over the program's path unquoted: with blanks it is known by
+// being this program's own path, long or short, in any letter case.
+TEST(SplitCommandLine, TheProgramsOwnPathWithBlanksOrBeyondAscii) {
+    EXPECT_EQ(ParseRaw("C:\\My Savers\\rowfall.scr /s").Switch, TSwitch::None);
+    EXPECT_EQ(ParseRaw("C:\\My x-apps\\rowfall.scr /s", {"C:\\My x-apps\\rowfall.scr"}).Switch,
+              TSwitch::None);
+    EXPECT_EQ(ParseRaw("C:\\My x-apps\\rowfall.scr /s", {}).Switch, TSwitch::Password)
+        << "without the program's path the name ends at the first blank";
+    const TCommand preview = ParseRaw("C:\\My Savers\\rowfall.scr /p 1234");
+    EXPECT_EQ(preview.Switch, TSwitch::Preview);
+    EXPECT_EQ(preview.Parent, 1234);
+    EXPECT_EQ(ParseRaw("c:\\my savers\\ROWFALL.scr /a 77").Parent, 77);
+    EXPECT_EQ(ParseRaw("C:\\MYSAVE~1\\ROWFALL.SCR /p 55").Parent, 55);
+    EXPECT_EQ(ParseRaw("\"C:\\My Savers\\rowfall.scr\" /p 66").Parent, 66);
+    EXPECT_EQ(ParseRaw("\"C:\\My Savers\\rowfall.scr\"/c").Switch, TSwitch::Config);
+    EXPECT_EQ(ParseRaw("C:\\J\xc3\xb6rg\\x-c\\rowfall.scr /s").Switch, TSwitch::None);
+    EXPECT_EQ(ParseRaw("C:\\J\xf6rg\\x-c\\rowfall.scr /p 9", {}).Parent, 9);
+    EXPECT_EQ(ParseRaw("  \t rowfall.scr \t /p\t 12").Parent, 12);
+    EXPECT_EQ(ParseRaw("\"unclosed /c").Switch, TSwitch::Config) << "no text behind the name";
+    EXPECT_EQ(ParseCommand(SplitCommandLine(nullptr, SaverPaths)).Switch, TSwitch::Config);
 }
 
 TEST(ParseHandleArgument, RuntimeRules) {

@@ -21,7 +21,7 @@ protected:
         TScreenTest::TearDown();
     }
 
-    static int32_t Now() { return static_cast<int32_t>(std::time(nullptr)); }
+    static TCalendarSeconds Now() { return CalendarNow(); }
 
     TPixels DrawnBand(int32_t mode) {
         Settings.Time = mode;
@@ -33,7 +33,7 @@ protected:
     template <typename TFirst, typename TSecond>
     bool SameReading(TFirst first, TSecond second) {
         for (int attempt = 0; attempt < 5; ++attempt) {
-            const int32_t before = Now();
+            const TCalendarSeconds before = Now();
             const TPixels a = first(before);
             const TPixels b = second(before);
             if (Now() == before) return a == b;
@@ -43,8 +43,8 @@ protected:
     }
 
 private:
-    int32_t SavedStartTime_ = 0;
-    int32_t SavedGameStart_ = 0;
+    TCalendarSeconds SavedStartTime_ = 0;
+    TCalendarSeconds SavedGameStart_ = 0;
 };
 
 TEST_F(Clock, DrawsTheBandInsideTheTimeBox) {
@@ -61,25 +61,25 @@ TEST_F(Clock, DrawsTheBandInsideTheTimeBox) {
 TEST_F(Clock, RunTimeAndGameTimeReadTheSameElapsedSeconds) {
     Open(1024, 768);
     EXPECT_TRUE(SameReading(
-        [&](int32_t now) { StartTime = now - 3725; return DrawnBand(TimeRun); },
-        [&](int32_t now) { GameStart = now - 3725; return DrawnBand(TimeGame); }));
+        [&](TCalendarSeconds now) { StartTime = now - 3725; return DrawnBand(TimeRun); },
+        [&](TCalendarSeconds now) { GameStart = now - 3725; return DrawnBand(TimeGame); }));
     for (int32_t other : {0, 105, -7}) {
         SCOPED_TRACE(other);
         EXPECT_TRUE(SameReading(
-            [&](int32_t now) { GameStart = now - 90000; return DrawnBand(TimeGame); },
-            [&](int32_t now) { GameStart = now - 90000; return DrawnBand(other); }));
+            [&](TCalendarSeconds now) { GameStart = now - 90000; return DrawnBand(TimeGame); },
+            [&](TCalendarSeconds now) { GameStart = now - 90000; return DrawnBand(other); }));
     }
     // 100:00:00 is not 01:02:05.
     EXPECT_FALSE(SameReading(
-        [&](int32_t now) { StartTime = now - 3725; return DrawnBand(TimeRun); },
-        [&](int32_t now) { StartTime = now - 360000; return DrawnBand(TimeRun); }));
+        [&](TCalendarSeconds now) { StartTime = now - 3725; return DrawnBand(TimeRun); },
+        [&](TCalendarSeconds now) { StartTime = now - 360000; return DrawnBand(TimeRun); }));
 }
 
 TEST_F(Clock, CurrentTimeShowsTheLocalTimeOfDay) {
     Open(1024, 768);
     EXPECT_TRUE(SameReading(
-        [&](int32_t) { return DrawnBand(TimeCurrent); },
-        [&](int32_t now) {
+        [&](TCalendarSeconds) { return DrawnBand(TimeCurrent); },
+        [&](TCalendarSeconds now) {
             const std::time_t t = now;
             std::tm local{};
             localtime_s(&local, &t);
@@ -91,8 +91,8 @@ TEST_F(Clock, CurrentTimeShowsTheLocalTimeOfDay) {
 TEST_F(Clock, ClockSetBackShowsZero) {
     Open(1024, 768);
     EXPECT_TRUE(SameReading(
-        [&](int32_t now) { StartTime = now + 1000; return DrawnBand(TimeRun); },
-        [&](int32_t now) { StartTime = now; return DrawnBand(TimeRun); }));
+        [&](TCalendarSeconds now) { StartTime = now + 1000; return DrawnBand(TimeRun); },
+        [&](TCalendarSeconds now) { StartTime = now; return DrawnBand(TimeRun); }));
 }
 
 TEST_F(Clock, PreviewRedrawsTheBoxEmpty) {

@@ -1,3 +1,0 @@
-#include "engine/trace.h"
-
-void Trace(const char*) {}
