@@ -1,12 +1,17 @@
-// Watches the running full-screen saver from outside, for scripts/soak.sh:
+// Watches the running full-screen saver from outside, for scripts/soak.sh and
+// bench/dismiss_under_load.sh:
 //   soak_probe sample   prints the saver's handle count and a checksum of the well
 //   soak_probe dismiss  posts a key and prints the milliseconds until the process ended
-// Exits 1 when there is no saver, its handles cannot be read, or it outlives the key by 1 s.
+//   soak_probe reveal   posts a key and prints the milliseconds until none of the
+//                       saver's windows is visible any more (or the process ended)
+// Exits 1 when there is no saver, its handles cannot be read, or it outlives the key by 1 s
+// (reveal: by 30 s).
 #include <windows.h>
 #include <winternl.h>
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "e2e/screen_input.h"
@@ -17,6 +22,7 @@ namespace {
 
 constexpr NTSTATUS InfoLengthMismatch = NTSTATUS(0xC0000004);
 constexpr DWORD DismissLimitMs = 1000;
+constexpr DWORD RevealLimitMs = 30000;
 constexpr int MaxQueries = 8;  // the table may grow between two queries, but not forever
 
 using TQuerySystemInformation = NTSTATUS(NTAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
@@ -93,12 +99,46 @@ int Dismiss(HWND window, DWORD processId) {
     return 0;
 }
 
+BOOL CALLBACK NoteVisible(HWND window, LPARAM search) {
+    auto* visible = reinterpret_cast<std::pair<DWORD, bool>*>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == visible->first && IsWindowVisible(window)) visible->second = true;
+    return !visible->second;
+}
+
+bool AnyWindowVisible(DWORD processId) {
+    std::pair<DWORD, bool> visible = {processId, false};
+    EnumWindows(NoteVisible, reinterpret_cast<LPARAM>(&visible));
+    return visible.second;
+}
+
+int Reveal(HWND window, DWORD processId) {
+    TOwnedHandle process = {OpenProcess(SYNCHRONIZE, FALSE, processId)};
+    if (!process.Handle) {
+        std::fprintf(stderr, "cannot open the saver process\n");
+        return 1;
+    }
+    const DWORD pressed = GetTickCount();
+    PostKey(window, VK_ESCAPE);
+    while (AnyWindowVisible(processId) && WaitForSingleObject(process.Handle, 1) == WAIT_TIMEOUT) {
+        if (GetTickCount() - pressed > RevealLimitMs) {
+            std::fprintf(stderr, "still visible %lu ms after the key\n", RevealLimitMs);
+            return 1;
+        }
+    }
+    std::printf("%lu\n", static_cast<unsigned long>(GetTickCount() - pressed));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool sample = argc == 2 && std::strcmp(argv[1], "sample") == 0;
-    if (!sample && !(argc == 2 && std::strcmp(argv[1], "dismiss") == 0)) {
-        std::fprintf(stderr, "usage: soak_probe sample|dismiss\n");
+    const char* command = argc == 2 ? argv[1] : "";
+    const bool known = std::strcmp(command, "sample") == 0 || std::strcmp(command, "dismiss") == 0 ||
+                       std::strcmp(command, "reveal") == 0;
+    if (!known) {
+        std::fprintf(stderr, "usage: soak_probe sample|dismiss|reveal\n");
         return 2;
     }
     HWND window = FindWindowA(SaverClassName, nullptr);
@@ -108,5 +148,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no saver window\n");
         return 1;
     }
-    return sample ? Sample(window, processId) : Dismiss(window, processId);
+    if (std::strcmp(command, "sample") == 0) return Sample(window, processId);
+    if (std::strcmp(command, "dismiss") == 0) return Dismiss(window, processId);
+    return Reveal(window, processId);
 }
