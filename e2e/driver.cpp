@@ -25,6 +25,7 @@ std::string WindowsPath(const char* unixPath) {
 std::string ScrPath() { return WindowsPath(ROWFALL_SCR_PATH); }
 std::string PasswordCplPath() { return WindowsPath(ROWFALL_PASSWORD_CPL_PATH); }
 std::string MsiPath() { return WindowsPath(ROWFALL_MSI_PATH); }
+std::string RebuiltMsiPath() { return WindowsPath(ROWFALL_MSI_REBUILT_PATH); }
 
 std::string WorkFolder() {
     std::string folder = WindowsPath(ROWFALL_E2E_WORK);

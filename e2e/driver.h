@@ -13,6 +13,7 @@
 std::string ScrPath();          // rowfall.scr
 std::string PasswordCplPath();  // the test-only PASSWORD.CPL
 std::string MsiPath();          // the x64 installer package of rowfall.scr
+std::string RebuiltMsiPath();   // the same package from a second, separate wixl run
 std::string WorkFolder();       // scratch folder for copies; created on first use
 
 // One started program. The destructor ends it if it still runs.
