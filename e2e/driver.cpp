@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -22,9 +23,14 @@ std::string WindowsPath(const char* unixPath) {
 
 }  // namespace
 
-std::string ScrPath() { return WindowsPath(ROWFALL_SCR_PATH); }
+// A shipped build (a signed release, say) can stand in for the tree's own .scr.
+std::string ScrPath() {
+    const char* other = std::getenv("ROWFALL_SCR");
+    return WindowsPath(other && *other ? other : ROWFALL_SCR_PATH);
+}
 std::string PasswordCplPath() { return WindowsPath(ROWFALL_PASSWORD_CPL_PATH); }
 std::string MsiPath() { return WindowsPath(ROWFALL_MSI_PATH); }
+std::string RebuiltMsiPath() { return WindowsPath(ROWFALL_MSI_REBUILT_PATH); }
 
 std::string WorkFolder() {
     std::string folder = WindowsPath(ROWFALL_E2E_WORK);

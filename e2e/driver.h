@@ -10,9 +10,10 @@
 #include "e2e/screen_input.h"
 
 // Windows-usable paths of the build's products.
-std::string ScrPath();          // rowfall.scr
+std::string ScrPath();          // rowfall.scr, or the one the variable ROWFALL_SCR names
 std::string PasswordCplPath();  // the test-only PASSWORD.CPL
 std::string MsiPath();          // the x64 installer package of rowfall.scr
+std::string RebuiltMsiPath();   // the same package from a second, separate wixl run
 std::string WorkFolder();       // scratch folder for copies; created on first use
 
 // One started program. The destructor ends it if it still runs.

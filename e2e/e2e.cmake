@@ -5,12 +5,17 @@ add_library(password_cpl SHARED ${CMAKE_SOURCE_DIR}/e2e/password_cpl.cpp)
 set_target_properties(password_cpl PROPERTIES PREFIX "" OUTPUT_NAME "PASSWORD" SUFFIX ".CPL")
 target_link_options(password_cpl PRIVATE ${STATIC_LINK} -Wl,--kill-at)
 
+# The package twice, from two wixl runs: each has product and package codes of its own,
+# as a rebuilt release of the same version would.
 set(ROWFALL_MSI ${CMAKE_BINARY_DIR}/rowfall-x64.msi)
-add_custom_command(OUTPUT ${ROWFALL_MSI}
-  COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-msi.sh x64 ${ROWFALL_SCR} ${ROWFALL_MSI}
-  DEPENDS rowfall ${ROWFALL_SCR} ${CMAKE_SOURCE_DIR}/scripts/make-msi.sh
-          ${CMAKE_SOURCE_DIR}/resources/rowfall.wxs ${CMAKE_SOURCE_DIR}/resources/version.rc)
-add_custom_target(rowfall_msi DEPENDS ${ROWFALL_MSI})
+set(ROWFALL_MSI_REBUILT ${CMAKE_BINARY_DIR}/rowfall-x64-rebuilt.msi)
+foreach(msi ${ROWFALL_MSI} ${ROWFALL_MSI_REBUILT})
+  add_custom_command(OUTPUT ${msi}
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-msi.sh x64 ${ROWFALL_SCR} ${msi}
+    DEPENDS rowfall ${ROWFALL_SCR} ${CMAKE_SOURCE_DIR}/scripts/make-msi.sh
+            ${CMAKE_SOURCE_DIR}/resources/rowfall.wxs ${CMAKE_SOURCE_DIR}/resources/version.rc)
+endforeach()
+add_custom_target(rowfall_msi DEPENDS ${ROWFALL_MSI} ${ROWFALL_MSI_REBUILT})
 
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/e2e/*_test.cpp)
 add_executable(e2e_tests ${e2e_sources} ${CMAKE_SOURCE_DIR}/e2e/driver.cpp
@@ -21,6 +26,7 @@ target_compile_definitions(e2e_tests PRIVATE
   ROWFALL_SCR_PATH="${ROWFALL_SCR}"
   ROWFALL_PASSWORD_CPL_PATH="$<TARGET_FILE:password_cpl>"
   ROWFALL_MSI_PATH="${ROWFALL_MSI}"
+  ROWFALL_MSI_REBUILT_PATH="${ROWFALL_MSI_REBUILT}"
   ROWFALL_E2E_WORK="${CMAKE_BINARY_DIR}/e2e-work")
 add_dependencies(e2e_tests rowfall password_cpl rowfall_msi)
 # With a window manager, as on every desktop a saver runs on (see the script).

@@ -1,5 +1,8 @@
 // The x64 installer package under Wine's msiexec: the saver lands in the system folder
-// with an uninstall entry, runs from there, and a silent uninstall leaves neither behind.
+// with an uninstall entry, runs from there, and a silent uninstall leaves neither behind;
+// a rebuilt package of the same version replaces the installed one.
+#include <vector>
+
 #include "e2e/saver_fixture.h"
 
 namespace {
@@ -13,10 +16,11 @@ std::string SystemFolder() {
     return folder;
 }
 
-// Exit code of a silent msiexec run with action ("/i" or "/x") on the package; -1 if it hung.
-DWORD RunMsiexec(const char* action) {
+// Exit code of a silent msiexec run with action ("/i" or "/x") on a package path or a
+// product code; -1 if it hung.
+DWORD RunMsiexec(const char* action, const std::string& package) {
     TProcess msiexec;
-    if (!msiexec.Start(std::string(action) + " \"" + MsiPath() + "\" /qn",
+    if (!msiexec.Start(std::string(action) + " \"" + package + "\" /qn",
                        JoinPath(SystemFolder(), "msiexec.exe")))
         return DWORD(-1);
     DWORD code = DWORD(-1);
@@ -35,22 +39,23 @@ bool HasProductName(HKEY uninstall, const char* entry) {
     return rc == ERROR_SUCCESS && std::string(name) == ProductName;
 }
 
-// True when "Apps" / "Programs and Features" would list the saver.
-bool HasUninstallEntry() {
+// The entries "Apps" / "Programs and Features" would list for the saver: their key names
+// are the installed product codes.
+std::vector<std::string> UninstallEntries() {
+    std::vector<std::string> entries;
     HKEY uninstall = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, UninstallKey, 0, KEY_READ, &uninstall) != ERROR_SUCCESS)
-        return false;
-    bool found = false;
+        return entries;
     char entry[256];
-    for (DWORD i = 0; !found; ++i) {
+    for (DWORD i = 0;; ++i) {
         DWORD size = sizeof entry;
         if (RegEnumKeyExA(uninstall, i, entry, &size, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS)
             break;
-        found = HasProductName(uninstall, entry);
+        if (HasProductName(uninstall, entry)) entries.push_back(entry);
     }
     RegCloseKey(uninstall);
-    return found;
+    return entries;
 }
 
 bool FileExists(const std::string& path) {
@@ -61,25 +66,38 @@ class Package : public SaverTest {
 protected:
     // A failed run must not leave the product installed for the next one.
     ~Package() override {
-        if (HasUninstallEntry()) RunMsiexec("/x");
+        for (const std::string& productCode : UninstallEntries()) RunMsiexec("/x", productCode);
     }
+
+    const std::string Installed = JoinPath(SystemFolder(), "rowfall.scr");
 };
 
 TEST_F(Package, InstallsIntoTheSystemFolderRunsThereAndUninstallsWithoutATrace) {
-    const std::string installed = JoinPath(SystemFolder(), "rowfall.scr");
-    ASSERT_EQ(RunMsiexec("/i"), 0u);
-    EXPECT_TRUE(FileExists(installed)) << installed;
-    EXPECT_TRUE(HasUninstallEntry());
+    ASSERT_EQ(RunMsiexec("/i", MsiPath()), 0u);
+    EXPECT_TRUE(FileExists(Installed)) << Installed;
+    EXPECT_EQ(UninstallEntries().size(), 1u);
 
     TProcess saver;
-    HWND window = StartSaver(saver, "/s", installed);
+    HWND window = StartSaver(saver, "/s", Installed);
     ASSERT_NE(window, nullptr) << "the installed saver did not start";
     PostKey(window, VK_ESCAPE);
     EXPECT_TRUE(EndsWithZero(saver, 5000));
 
-    ASSERT_EQ(RunMsiexec("/x"), 0u);
-    EXPECT_FALSE(FileExists(installed));
-    EXPECT_FALSE(HasUninstallEntry());
+    ASSERT_EQ(RunMsiexec("/x", MsiPath()), 0u);
+    EXPECT_FALSE(FileExists(Installed));
+    EXPECT_TRUE(UninstallEntries().empty());
+}
+
+TEST_F(Package, ARebuiltPackageOfTheSameVersionReplacesTheInstalledOne) {
+    ASSERT_EQ(RunMsiexec("/i", MsiPath()), 0u);
+    ASSERT_EQ(RunMsiexec("/i", RebuiltMsiPath()), 0u);
+    EXPECT_EQ(UninstallEntries().size(), 1u) << "both builds are listed";
+    EXPECT_TRUE(FileExists(Installed)) << "removing the first build took the file along";
+
+    // Had the first build stayed, its entry and file would outlive this.
+    ASSERT_EQ(RunMsiexec("/x", RebuiltMsiPath()), 0u);
+    EXPECT_TRUE(UninstallEntries().empty());
+    EXPECT_FALSE(FileExists(Installed));
 }
 
 }  // namespace

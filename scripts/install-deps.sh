@@ -3,9 +3,9 @@
 # scripts/release.sh needs, no argument everything the builds and tests need too.
 set -euo pipefail
 
-release=(git cmake ninja-build mingw-w64 zip wixl msitools)
+release=(git cmake ninja-build mingw-w64 zip wixl msitools osslsigncode)
 tests=(g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev wine wine64 xvfb
-       xauth x11-apps x11-utils imagemagick file xserver-xephyr openbox)
+       xauth x11-apps x11-utils imagemagick file xserver-xephyr openbox openssl unzip)
 case "${1:-all}" in
   release) wanted=("${release[@]}") ;;
   all) wanted=("${release[@]}" "${tests[@]}") ;;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Every test tier: native (sanitizers), fuzzing, the 32-bit release build, and the
-# Windows and end-to-end tests under Wine on a virtual display. Both .scr files must
-# load on Windows XP (scripts/check-xp-imports.sh).
+# Every test tier: native (sanitizers), fuzzing, the 32-bit release build, the Windows and
+# end-to-end tests under Wine on a virtual display, and the release signed with a throwaway
+# certificate. Both .scr files must load on Windows XP (scripts/check-xp-imports.sh).
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -52,10 +52,16 @@ win64_under_wine() {
     xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/ctest-wine.sh" "$root/build/win64"
 }
 
+# Needs the win64 tier's tree: the signed .scr runs under its end-to-end driver.
+signed_release() {
+  "$root/tests/release/signed_release_test.sh" "$root/build/win64"
+}
+
 tier native native
 tier fuzz fuzz
 tier win32-release win32_release
 tier win64-under-wine win64_under_wine
+tier signed-release signed_release
 
 echo "tiers: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
