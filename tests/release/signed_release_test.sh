@@ -61,7 +61,7 @@ sums_match() {  # sums_match FOLDER
 runs_to_first_frame() {  # runs_to_first_frame SCR
   local log="$work/wine.log"
   WINEPREFIX="$win64/wineprefix" ROWFALL_SCR="$1" xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$root/scripts/wine-run.sh" "$win64/e2e_tests.exe" \
+    "$root/scripts/with-window-manager.sh" "$root/scripts/wine-run.sh" "$win64/e2e_tests.exe" \
     --gtest_filter=FullScreen.CoversTheDesktopPlaysAndTheFirstKeyEndsIt >"$log" 2>&1
   local rc=$?
   WINEPREFIX="$win64/wineprefix" wineserver -w
