@@ -29,12 +29,38 @@ native() {
     ctest --test-dir build/native --output-on-failure
 }
 
+# One target's share of the fuzz time (in percent), its own corpus, and one line of
+# final figures; the end of its log, and the input that broke it, when it fails.
+fuzz_target() {  # fuzz_target NAME PERCENT
+  local name="$1" seconds=$((fuzz_seconds * $2 / 100))
+  [ "$seconds" -ge 1 ] || seconds=1
+  local corpus="build/fuzz/corpus/$name" log="build/fuzz/$name.log"
+  mkdir -p "$corpus"
+  if ! "build/fuzz/${name}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix=build/fuzz/ "$corpus" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    return 1
+  fi
+  awk -v name="$name" -v seconds="$seconds" '
+    /^stat::number_of_executed_units/ { runs = $NF }
+    /^stat::average_exec_per_sec/ { rate = $NF }
+    /^stat::new_units_added/ { added = $NF }
+    /^stat::peak_rss_mb/ { rss = $NF }
+    END { printf "%s: %d s, %s runs (%s/s), %s new inputs, peak %s MiB\n",
+          name, seconds, runs, rate, added, rss }' "$log"
+}
+
+# The engine's game sequences reach the deepest state, the command line comes next;
+# the clock and the layout take a handful of integers and are covered in seconds.
 fuzz() {
   configure fuzz -DROWFALL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang &&
-    cmake --build build/fuzz -j "$jobs" &&
-    mkdir -p build/fuzz/corpus &&
-    build/fuzz/engine_fuzz -max_total_time="$fuzz_seconds" -print_final_stats=1 build/fuzz/corpus \
-      2>&1 | tail -n 15; return "${PIPESTATUS[0]}"
+    cmake --build build/fuzz -j "$jobs" || return 1
+  local result=0
+  fuzz_target engine 40 || result=1
+  fuzz_target command_line 30 || result=1
+  fuzz_target clock_text 15 || result=1
+  fuzz_target layout 15 || result=1
+  return "$result"
 }
 
 win32_release() {

@@ -3,13 +3,12 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "engine/cell_device.h"
 #include "engine/rowfall.h"
 #include "engine/ticks.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 
@@ -18,24 +17,10 @@ uint32_t Ticks = 0;
 // Advances on every read, so the dissolve's wait for the next tick always ends.
 uint32_t ScriptedTicks() { return ++Ticks; }
 
-void Fail(const char* what) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
-void Check(bool condition, const char* what) {
-    if (!condition) Fail(what);
-}
-
 TRect WellRect(const TRowfall& game) {
     return {game.GlassRect.left, game.GlassRect.top,
             game.GlassRect.left + GlassColumns * game.CellWidth,
             game.GlassRect.top + GlassRows * game.CellHeight};
-}
-
-bool Inside(const TRect& inner, const TRect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
 }
 
 // Refuses anything drawn outside the well; counts what it was asked to do.
