@@ -34,11 +34,12 @@ const TControl Template[] = {
     {111, "ComboBox", CBS_DROPDOWNLIST, "", {7, 81, 174, 44}},
     {110, "Button", BS_AUTOCHECKBOX, "Show info", {16, 113, 75, 12}},
     {113, "Button", BS_AUTOCHECKBOX, "Manual control", {16, 131, 71, 12}},
+    {114, "Button", BS_AUTOCHECKBOX, "Every monitor", {100, 131, 79, 12}},
     {1, "Button", BS_DEFPUSHBUTTON, "OK", {9, 149, 50, 14}},
     {2, "Button", BS_PUSHBUTTON, "Cancel", {67, 149, 50, 14}},
     {112, "Button", BS_PUSHBUTTON, "Get new games", {125, 149, 56, 14}},
     {200, "Static", SS_CENTER, "Game control keys:\n cursor LEFT, RIGHT, UP, DOWN and SPACE.",
-     {100, 99, 79, 45}},
+     {100, 99, 79, 30}},
 };
 
 const char* const PaletteNames[] = {"Brown palette", "Blue palette", "Green palette",
@@ -228,7 +229,7 @@ TEST_F(ConfigDialog, ShowsTheTemplate) {
 
 TEST_F(ConfigDialog, OpensWithTheStoredChoices) {
     Open({{"Time", "103"}, {"Priority", "108"}, {"Palette", "2"}, {"ShowBkgr", "0"},
-          {"ShowInfo", "1"}, {"ManualControl", "0"}});
+          {"ShowInfo", "1"}, {"ManualControl", "0"}, {"EveryMonitor", "1"}});
     EXPECT_FALSE(Checked(Dialog, 102));
     EXPECT_TRUE(Checked(Dialog, 103));
     EXPECT_FALSE(Checked(Dialog, 104));
@@ -238,6 +239,7 @@ TEST_F(ConfigDialog, OpensWithTheStoredChoices) {
     EXPECT_TRUE(Checked(Dialog, 109)) << "no background texture shows as a plain background";
     EXPECT_TRUE(Checked(Dialog, 110));
     EXPECT_FALSE(Checked(Dialog, 113));
+    EXPECT_TRUE(Checked(Dialog, 114));
     EXPECT_EQ(SendMessageA(GetDlgItem(Dialog, 111), CB_GETCURSEL, 0, 0), 2);
     Click(2);
     ExpectClosed();
@@ -254,6 +256,7 @@ TEST_F(ConfigDialog, OkWritesExactlyTheChosenValues) {
     Click(106);
     Click(109);
     Click(110);
+    Click(114);
     SelectPalette(3);
     EXPECT_FALSE(Checked(Dialog, 102)) << "the radio buttons of one group exclude each other";
     EXPECT_FALSE(Checked(Dialog, 107));
@@ -263,7 +266,7 @@ TEST_F(ConfigDialog, OkWritesExactlyTheChosenValues) {
 
     ExpectStored({{"Time", "104"}, {"Priority", "106"}, {"Palette", "3"}, {"ShowBkgr", "0"},
                   {"ShowInfo", "0"}, {"ManualControl", "1"}, {"Score1", "900"}, {"Score2", "700"},
-                  {"Score3", "300"}});
+                  {"Score3", "300"}, {"EveryMonitor", "1"}});
     EXPECT_NE(ReadIni("Path"), "<none>");
 
     // And back the other way, through the same controls.
@@ -273,11 +276,12 @@ TEST_F(ConfigDialog, OkWritesExactlyTheChosenValues) {
     Click(109);
     Click(110);
     Click(113);
+    Click(114);
     SelectPalette(0);
     Click(1);
     ExpectClosed();
     ExpectStored({{"Time", "103"}, {"Priority", "108"}, {"Palette", "0"}, {"ShowBkgr", "1"},
-                  {"ShowInfo", "1"}, {"ManualControl", "0"}});
+                  {"ShowInfo", "1"}, {"ManualControl", "0"}, {"EveryMonitor", "0"}});
 }
 
 TEST_F(ConfigDialog, CancelAndTheCloseBoxWriteNothing) {
@@ -286,6 +290,7 @@ TEST_F(ConfigDialog, CancelAndTheCloseBoxWriteNothing) {
     const std::string before = Section();
     Click(104);
     Click(110);
+    Click(114);
     SelectPalette(0);
     Click(2);
     ExpectClosed();

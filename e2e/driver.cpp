@@ -9,6 +9,7 @@
 
 const char SaverClass[] = "Korvex Rowfall Screen Saver";
 const char CoverClass[] = "Korvex Rowfall Monitor Cover";
+const char MonitorGameClass[] = "Korvex Rowfall Monitor Game";
 const char IniSection[] = "Korvex Rowfall Screen Saver";
 
 namespace {

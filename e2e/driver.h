@@ -43,6 +43,7 @@ public:
 
 extern const char SaverClass[];  // "Korvex Rowfall Screen Saver"
 extern const char CoverClass[];  // the black windows over the other monitors
+extern const char MonitorGameClass[];  // the games on the other monitors ("Every monitor")
 extern const char IniSection[];  // the same text
 
 // WIN.INI, section IniSection unless given. Missing keys read as "<none>".

@@ -1,6 +1,7 @@
 // The full-screen saver ("/s") as the user meets it.
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "e2e/saver_fixture.h"
 
@@ -271,6 +272,49 @@ TEST_F(TwoMonitors, ADisplayChangeRebuildsTheCovers) {
     EXPECT_EQ(WindowsOfClass(CoverClass), 1);
     PostButton(rebuilt, WM_LBUTTONDOWN);
     EXPECT_TRUE(EndsWithZero(saver, 2000));
+}
+
+// The colour at the centre of each cell of a well, row by row.
+std::vector<uint32_t> CellColours(const TScreenShot& shot, int32_t left, int32_t top, int32_t cell) {
+    std::vector<uint32_t> colours;
+    for (int32_t r = 0; r < 20; ++r)
+        for (int32_t c = 0; c < 10; ++c)
+            colours.push_back(shot.At(left + c * cell + cell / 2, top + r * cell + cell / 2));
+    return colours;
+}
+
+// "Every monitor": the 640 x 480 monitor plays a game of its own (its well at 215, 24
+// in cells of 21 pixels), and a click there ends the whole run.
+TEST_F(TwoMonitors, EveryMonitorPlaysAGameOfItsOwn) {
+    WriteIni("EveryMonitor", "1");
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    const RECT other = OtherMonitor();
+    HWND game = saver.FindWindowOf(MonitorGameClass, 2000);
+    ASSERT_NE(game, nullptr) << "no game on the other monitor";
+    RECT area = {};
+    GetWindowRect(game, &area);
+    EXPECT_TRUE(EqualRect(&area, &other));
+    EXPECT_TRUE(GetWindowLongA(game, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(saver.FindWindowOf(CoverClass, 0), nullptr) << "a cover hides the game";
+
+    const int32_t left = other.left + 215, top = other.top + 24, cell = 21;
+    const std::vector<uint32_t> first = CellColours(ReadScreen(), left, top, cell);
+    bool changed = false, apart = false;
+    for (const DWORD start = GetTickCount(); !(changed && apart) && GetTickCount() - start < 10000;
+         Sleep(200)) {
+        const TScreenShot shot = ReadScreen();
+        const std::vector<uint32_t> now = CellColours(shot, left, top, cell);
+        changed = changed || now != first;
+        apart = apart || now != CellColours(shot, GlassArea.left, GlassArea.top, CellSize);
+    }
+    EXPECT_TRUE(changed) << "the other monitor's well stood still";
+    EXPECT_TRUE(apart) << "the other monitor showed the primary game";
+
+    PostButton(game, WM_LBUTTONDOWN);
+    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_EQ(FindWindowA(MonitorGameClass, nullptr), nullptr) << "a game window outlived the run";
 }
 
 }  // namespace

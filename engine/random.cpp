@@ -1,7 +1,9 @@
 #include "engine/random.h"
 
 namespace {
-uint32_t State = 1;
+// One state per thread: the games on several monitors each play on a thread of
+// their own, and the texture is made on the main thread.
+thread_local uint32_t State = 1;
 }
 
 void SeedRandom(uint32_t seed) {

@@ -1,4 +1,5 @@
-// The process-wide generator shared by figure spawning and the background texture.
+// The generator shared by figure spawning and the background texture, one state
+// per thread.
 #pragma once
 #include <cstdint>
 

@@ -6,8 +6,6 @@
 #include "engine/ticks.h"
 #include "engine/trace.h"
 
-TCalendarSeconds GameStart = 0;
-
 namespace {
 
 // Cell 0 of every kind is the pivot.
@@ -55,8 +53,8 @@ void Land(TRowfall& game) {
 
 }  // namespace
 
-TRowfall::TRowfall() {
-    SeedRandom(TickCount() % 32767);
+TRowfall::TRowfall(uint32_t seedOffset) : SeedOffset(seedOffset) {
+    SeedRandom((TickCount() + SeedOffset) % 32767);
     ClearGlass();
     GameOver = false;
     NewFigure();
@@ -76,7 +74,7 @@ void TRowfall::NewFigure() {
     try {
         Y = 0;
         X = 4;
-        SeedRandom(TickCount() % 32767);
+        SeedRandom((TickCount() + SeedOffset) % 32767);
         const int32_t k = DrawRandom() % 8;
         Kind = k == 7 ? 2 : k;  // the row of four comes twice as often
         for (int32_t i = 0; i < 4; ++i) {

@@ -9,12 +9,11 @@
 constexpr int32_t GlassColumns = 10;
 constexpr int32_t GlassRows = 20;
 
-// Calendar seconds at which the well was last cleared; the game-time clock counts from it.
-extern TCalendarSeconds GameStart;
-
 class TRowfall {
 public:
-    TRowfall();
+    // seedOffset joins the tick count that seeds every figure: games started together
+    // on several monitors still draw figures of their own. The primary game has 0.
+    explicit TRowfall(uint32_t seedOffset = 0);
 
     // Drawing goes to this surface; nullptr (the default) draws nothing.
     TCellDevice* Device = nullptr;
@@ -33,6 +32,8 @@ public:
     int32_t CellY[4] = {};
     int32_t Glass[GlassColumns * GlassRows] = {};  // column-major: column * 20 + row
     bool Live = false;
+    TCalendarSeconds GameStart = 0;  // the well's last clearing; the game-time clock counts from it
+    uint32_t SeedOffset = 0;
 
     int32_t& Cell(int32_t col, int32_t row) { return Glass[col * GlassRows + row]; }
     int32_t Cell(int32_t col, int32_t row) const { return Glass[col * GlassRows + row]; }

@@ -17,7 +17,7 @@ char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; 
 size_t PathAtStart(const char* text, const std::string& path) {
     if (path.empty()) return 0;
     for (size_t i = 0; i < path.size(); ++i)
-        if (FoldAscii(text[i]) != FoldAscii(path[i])) return 0;  // stops at text's end too
+        if (text[i] == '\0' || FoldAscii(text[i]) != FoldAscii(path[i])) return 0;
     const char after = text[path.size()];
     return after == '\0' || IsBlank(after) ? path.size() : 0;
 }

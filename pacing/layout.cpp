@@ -1,9 +1,5 @@
 #include "pacing/layout.h"
 
-double Scale = 1.0;
-int32_t UnitA = 50;
-int32_t UnitB = 30;
-
 namespace {
 
 // trunc(base + k x Scale) with Scale = width / 1024, in integers so that no

@@ -4,15 +4,10 @@
 
 #include "engine/rect.h"
 
-// Set when a window is attached; read by the painting code.
-extern double Scale;   // client width / 1024
-extern int32_t UnitA;  // height of the score, lines and time boxes
-extern int32_t UnitB;  // one row of the high-score list
-
 struct TLayout {
-    double Scale = 1.0;
-    int32_t UnitA = 50;
-    int32_t UnitB = 30;
+    double Scale = 1.0;  // client width / 1024
+    int32_t UnitA = 50;  // height of the score, lines and time boxes
+    int32_t UnitB = 30;  // one row of the high-score list
     TRect GlassRect;
     int32_t CellSize = 0;
     TRect ScoreBox;

@@ -47,7 +47,7 @@ bool PrepareTurn(TRowfall& game, TTurnHost& host) {
     TGameLock lock(host);
     if (!lock.Owned() || !host.HasDevice()) return false;
     if (game.GameOver) {
-        FoldScore(Settings, game.Score);
+        host.FoldScore(game.Score);
         game.ClearGlass();
         host.ClearScreen();
     }
@@ -128,6 +128,8 @@ void PlayTurn(TRowfall& game, TTurnFlags& flags, TTurnHost& host) {
 }
 
 }  // namespace
+
+void TTurnHost::FoldScore(int32_t score) { ::FoldScore(Settings, score); }
 
 void Delay(TTurnHost& host, int32_t ms) {
     const uint32_t wait = ms > 0 ? uint32_t(ms) : 0;

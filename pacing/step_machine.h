@@ -18,6 +18,8 @@ public:
     virtual void ClearScreen() = 0;
     virtual void ShowScore() = 0;
     virtual void FlushEngineChanges() = 0;
+    // A finished game's score joins the high-score list (FoldScore on the settings).
+    virtual void FoldScore(int32_t score);
 };
 
 // The two turn flags; the saver keeps them in its screen object.

@@ -19,3 +19,9 @@ void SortHiScores(TSettings& s) {
     OrderPair(s.Score2, s.Score3);
     OrderPair(s.Score1, s.Score2);
 }
+
+void FoldScoreSorted(TSettings& s, int32_t score) {
+    SortHiScores(s);
+    FoldScore(s, score);
+    SortHiScores(s);
+}

@@ -22,6 +22,7 @@ struct TSettings {
     int32_t Score1 = 0;
     int32_t Score2 = 0;
     int32_t Score3 = 0;
+    bool EveryMonitor = false;  // a game on every monitor, not only on the primary one
 };
 
 extern TSettings Settings;
@@ -31,3 +32,7 @@ void FoldScore(TSettings& s, int32_t score);
 
 // Three compare-and-swap steps (1-2, 2-3, 1-2): descending, equal entries never swapped.
 void SortHiScores(TSettings& s);
+
+// The fold of a game that plays beside others: sorted before and after, so that no
+// fold pushes out another game's score still waiting unsorted in the last entry.
+void FoldScoreSorted(TSettings& s, int32_t score);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/win/turn_host.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 #include "screen_tool.h"
 
 namespace {
@@ -26,6 +26,7 @@ double Now() {
 // Times each outermost hold of the game lock, in the order of one turn.
 class TTimingHost : public TSaverTurnHost {
 public:
+    TTimingHost() : TSaverTurnHost(PrimaryGame) {}
     std::vector<double> Turn;
 
     bool LockGame() override {

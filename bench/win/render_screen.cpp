@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 #include "screen_tool.h"
 #include "settings/settings.h"
 

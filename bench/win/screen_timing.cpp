@@ -2,7 +2,7 @@
 // client sizes, and prints the back buffer's memory. Needs a desktop of 3840 x 2160.
 #include <cstdio>
 
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 #include "screen_tool.h"
 #include "settings/settings.h"
 

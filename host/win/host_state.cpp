@@ -8,6 +8,7 @@ HWND SaverWindow = nullptr;
 int32_t MouseMoveCountdown = 7;
 
 const char SaverClassName[] = "Korvex Rowfall Screen Saver";
+const char SaverTitle[] = "Rowfall screen saver";
 const char DesktopKeyName[] = "Control Panel\\Desktop";
 
 const char* ProgramPath() {

@@ -16,6 +16,7 @@ extern HWND SaverWindow;
 extern int32_t MouseMoveCountdown;
 
 extern const char SaverClassName[];  // also the WIN.INI section
+extern const char SaverTitle[];      // the title of every window that shows a game
 extern const char DesktopKeyName[];  // "Control Panel\Desktop" under HKEY_CURRENT_USER
 
 // This program's full path as Windows knows it (never argument zero as typed,

@@ -1,8 +1,9 @@
 #include "host/win/locks.h"
 
 #include "engine/ticks.h"
+#include "pacing/win/saver_objects.h"
 
-HANDLE GameLock = nullptr;
+HANDLE& GameLock = PrimaryGame.Lock;
 HANDLE AutoPlayLock = nullptr;
 HANDLE StopEvent = nullptr;
 
@@ -20,6 +21,10 @@ TLockScope::~TLockScope() {
 bool StopRequested() {
     // A failed poll (closed or null handle) ends the run rather than spinning forever.
     return WaitForSingleObject(StopEvent, 0) != WAIT_TIMEOUT;
+}
+
+bool GameStopRequested(const TGame& game) {
+    return game.Stop && WaitForSingleObject(game.Stop, 0) != WAIT_TIMEOUT;
 }
 
 void SetAutoPlay(bool on) {

@@ -7,7 +7,7 @@
 constexpr DWORD LockTimeout = 5000;
 constexpr uint32_t StepInterval = 500;
 
-extern HANDLE GameLock;      // recursive for its owner (a Win32 mutex)
+extern HANDLE& GameLock;     // the primary game's lock, recursive for its owner (a Win32 mutex)
 extern HANDLE AutoPlayLock;  // guards AutoPlay and LastKeyTime
 extern HANDLE StopEvent;     // manual reset; set once when the run is over
 
@@ -33,5 +33,7 @@ private:
 };
 
 bool StopRequested();  // also true when the poll itself fails
+struct TGame;
+bool GameStopRequested(const TGame& game);  // the game's own stop, where it has one
 void SetAutoPlay(bool on);
 bool IsAutoPlay();  // hands control back after 1500 ms without a game key

@@ -1,7 +1,7 @@
 #include "host/win/manual_key.h"
 
 #include "host/win/locks.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "host/win/monitor_covers.h"
 
 #include "host/win/host_state.h"
+#include "host/win/monitors.h"
 #include "host/win/saver_input.h"
 
 TMonitorCovers MonitorCovers;
@@ -25,14 +26,6 @@ bool RegisterCoverClass() {
     return RegisterClassExA(&coverClass) != 0;
 }
 
-BOOL CALLBACK CollectOtherMonitor(HMONITOR monitor, HDC, RECT* area, LPARAM rects) {
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY))
-        reinterpret_cast<std::vector<RECT>*>(rects)->push_back(*area);
-    return TRUE;
-}
-
 HWND CreateCover(const RECT& area) {
     // Owned by the saver window: out of the taskbar and Alt+Tab. Topmost, as the
     // saver window, so no always-on-top window or taskbar shows through.
@@ -48,19 +41,20 @@ HWND CreateCover(const RECT& area) {
 
 TMonitorCovers::~TMonitorCovers() { Remove(); }
 
-void TMonitorCovers::Cover() {
-    std::vector<RECT> others;
-    EnumDisplayMonitors(nullptr, nullptr, CollectOtherMonitor, reinterpret_cast<LPARAM>(&others));
-    if (others.empty()) return;
+void TMonitorCovers::Cover(const std::vector<RECT>& taken) {
+    std::vector<RECT> bare;
+    for (const RECT& area : OtherMonitors())
+        if (!HasArea(taken, area)) bare.push_back(area);
+    if (bare.empty()) return;
     if (!Registered_) Registered_ = RegisterCoverClass();
     if (!Registered_) return;
-    for (const RECT& area : others)
+    for (const RECT& area : bare)
         if (HWND cover = CreateCover(area)) Windows_.push_back(cover);
 }
 
-void TMonitorCovers::Rebuild() {
+void TMonitorCovers::Rebuild(const std::vector<RECT>& taken) {
     DestroyCovers();
-    Cover();
+    Cover(taken);
 }
 
 void TMonitorCovers::Remove() {

@@ -3,28 +3,38 @@
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
 #include "host/win/monitor_covers.h"
+#include "host/win/monitor_games.h"
 #include "host/win/worker.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 #include "settings/settings.h"
 #include "settings/win/settings_store.h"
 
 namespace {
 
-const char SaverTitle[] = "Rowfall screen saver";
+// The monitors other than the primary one: with "Every monitor" a game of their own,
+// and a black cover wherever there is none.
+void FillOtherMonitors() {
+    if (Settings.EveryMonitor) MonitorGames.Open();
+    MonitorCovers.Cover(MonitorGames.Areas());
+}
 
 // The part of the full-screen run between showing the window and saving.
 int32_t PlayFullScreen(int32_t width, int32_t height) {
     if (!CreateSaverWindow(width, height, nullptr)) return 0;
-    MonitorCovers.Cover();
+    FillOtherMonitors();
     BOOL previous = FALSE;
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &previous, 0);
     int32_t result = 0;
-    if (HANDLE worker = StartWorker()) {
+    HANDLE worker = StartWorker();
+    if (worker) {
         if (Settings.ManualControl) SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
         ApplyPriority(worker);
+        MonitorGames.Start();
         result = MessageLoop();
-        SaveSettingsAtRunEnd();
     }
+    // Every game's running score is folded in turn, then the settings are saved once.
+    MonitorGames.End();
+    if (worker) SaveSettingsAtRunEnd();
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &previous, 0);
     MonitorCovers.Remove();
     return result;

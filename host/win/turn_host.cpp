@@ -1,20 +1,30 @@
 #include "host/win/turn_host.h"
 
 #include "host/win/locks.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
+#include "settings/settings.h"
 
-bool TSaverTurnHost::StopRequested() { return ::StopRequested(); }
+bool TSaverTurnHost::StopRequested() { return ::StopRequested() || GameStopRequested(Game_); }
 
-bool TSaverTurnHost::IsAutoPlay() { return ::IsAutoPlay(); }
+bool TSaverTurnHost::IsAutoPlay() { return !IsPrimary(Game_) || ::IsAutoPlay(); }
 
-bool TSaverTurnHost::LockGame() { return WaitForLock(GameLock); }
+bool TSaverTurnHost::LockGame() { return WaitForLock(Game_.Lock); }
 
-void TSaverTurnHost::UnlockGame() { ReleaseMutex(GameLock); }
+void TSaverTurnHost::UnlockGame() { ReleaseMutex(Game_.Lock); }
 
-bool TSaverTurnHost::HasDevice() { return Form.WindowDC && Form.BackDC; }
+bool TSaverTurnHost::HasDevice() { return Game_.Screen.WindowDC && Game_.Screen.BackDC; }
 
-void TSaverTurnHost::ClearScreen() { Form.ClearScreen(); }
+void TSaverTurnHost::ClearScreen() { Game_.Screen.ClearScreen(); }
 
-void TSaverTurnHost::ShowScore() { Form.ShowScore(); }
+void TSaverTurnHost::ShowScore() { Game_.Screen.ShowScore(); }
 
-void TSaverTurnHost::FlushEngineChanges() { Form.FlushEngineChanges(); }
+void TSaverTurnHost::FlushEngineChanges() { Game_.Screen.FlushEngineChanges(); }
+
+void TSaverTurnHost::FoldScore(int32_t score) {
+    if (IsPrimary(Game_)) {
+        ::FoldScore(Settings, score);  // the primary game's lock, held here, guards the list
+        return;
+    }
+    TLockScope scores(GameLock);
+    if (scores.Owned()) FoldScoreSorted(Settings, score);
+}

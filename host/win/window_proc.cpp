@@ -1,34 +1,45 @@
-// One window procedure for the preview and the full-screen saver.
+// One window procedure for the preview, the full-screen saver and the games on the
+// other monitors.
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
 #include "host/win/monitor_covers.h"
+#include "host/win/monitor_games.h"
 #include "host/win/saver_input.h"
 #include "host/win/saver_window.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 #include "settings/win/settings_store.h"
 
 namespace {
 
 constexpr UINT_PTR ClockTimer = 1;
 
-LRESULT OnPaint() {
+// The game a window shows: a monitor game's window carries its own; the saver window
+// shows the primary game.
+TGame& GameOf(HWND window) {
+    auto* game = reinterpret_cast<TGame*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return game ? *game : PrimaryGame;
+}
+
+LRESULT OnPaint(HWND window) {
+    TGame& game = GameOf(window);
     // Held until EndPaint: BeginPaint clips the window's own context to the update
     // region, and a worker flush in between would copy only that part and call it done.
-    TLockScope lock(GameLock);
+    TLockScope lock(game.Lock);
     RECT update = {};
-    GetUpdateRect(SaverWindow, &update, FALSE);
+    GetUpdateRect(window, &update, FALSE);
     PAINTSTRUCT paint;
     const bool opened = update.left != 0 || update.right != 0;
-    if (opened) BeginPaint(SaverWindow, &paint);
+    if (opened) BeginPaint(window, &paint);
     // Drawn through the window's own context; the paint only validates.
-    if (lock.Owned()) Form.ClearScreen();
-    if (opened) EndPaint(SaverWindow, &paint);
+    if (lock.Owned()) game.Screen.ClearScreen();
+    if (opened) EndPaint(window, &paint);
     return 0;
 }
 
-LRESULT OnTimer() {
-    Form.ShowTime();
-    Form.Flush();
+LRESULT OnTimer(HWND window) {
+    TForm& screen = GameOf(window).Screen;
+    screen.ShowTime();
+    screen.Flush();
     return 0;
 }
 
@@ -43,15 +54,20 @@ LRESULT OnEndSession(WPARAM ending) {
     return 0;
 }
 
-// A monitor plugged in or removed: every monitor but the primary one keeps exactly
-// one cover. The game window stays as it is.
+// A monitor plugged in or removed: a game whose monitor is gone ends, and every
+// other monitor without a game has exactly one cover. The saver window stays.
 LRESULT OnDisplayChange(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (RunMode == ModeSaver) MonitorCovers.Rebuild();
+    if (RunMode == ModeSaver) {
+        MonitorGames.EndGone();
+        MonitorCovers.Rebuild(MonitorGames.Areas());
+    }
     return DefWindowProcA(window, WM_DISPLAYCHANGE, wParam, lParam);
 }
 
+// Only the saver window's end (posted by its worker, or a real destroy) ends the run.
 LRESULT OnDestroy(HWND window) {
     KillTimer(window, ClockTimer);
+    if (window != SaverWindow) return 0;
     SetEvent(StopEvent);
     PostQuitMessage(0);
     return 0;
@@ -63,8 +79,8 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_CREATE: SetTimer(window, ClockTimer, 1000, nullptr); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: return OnPaint();
-    case WM_TIMER: return OnTimer();
+    case WM_PAINT: return OnPaint(window);
+    case WM_TIMER: return OnTimer(window);
     case WM_ENDSESSION: return OnEndSession(wParam);
     case WM_DISPLAYCHANGE: return OnDisplayChange(window, wParam, lParam);
     case WM_DESTROY: return OnDestroy(window);

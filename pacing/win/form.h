@@ -1,23 +1,24 @@
-// The screen object: the saver window, its back buffer, the background texture,
-// the layout and the turn flags. One instance, process-wide.
+// The screen object: one game's window, its back buffer, the background texture,
+// the layout and the turn flags. Part of its game (game.h), whose engine it shows
+// and whose lock guards it.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
 
 #include "engine/rect.h"
-#include "engine/rowfall.h"
-#include "engine/win/gdi_cell_device.h"
 #include "pacing/step_machine.h"
-#include "pacing/win/saver_objects.h"
+
+struct TGame;
 
 class TForm : public TTurnFlags {
 public:
-    TForm() = default;
+    explicit TForm(TGame& game) : Game(game) {}
     ~TForm();  // SetWindow(nullptr)
     TForm(const TForm&) = delete;
     TForm& operator=(const TForm&) = delete;
 
+    TGame& Game;
     HWND Window = nullptr;
     TRect ClientRect;
     int32_t Height = 0;
@@ -35,7 +36,11 @@ public:
     TRect LinesBox;
     TRect TimeBox;
     TRect ScoresBox;
+    double Scale = 1.0;  // the layout's, for the fonts
+    int32_t UnitA = 50;
+    int32_t UnitB = 30;
     TRect Dirty;
+    char TextBuffer[256] = {};  // every panel text is formatted here, under the game lock
 
     // Back buffer and background
     void SetWindow(HWND window);
@@ -56,5 +61,3 @@ public:
     void TakeEngineChanges();  // the engine's changed area joins ours; the engine's is emptied
     void FlushEngineChanges();  // TakeEngineChanges, then Flush
 };
-
-extern TForm Form;  // see saver_objects.h

@@ -1,9 +1,6 @@
-// One translation unit, so the engine is built before the screen object and
-// outlives it.
 #include "pacing/win/saver_objects.h"
 
-#include "pacing/win/form.h"
-
-TRowfall Rowfall;
-TGdiCellDevice CellDevice;
-TForm Form;
+TGame PrimaryGame;
+TRowfall& Rowfall = PrimaryGame.Engine;
+TGdiCellDevice& CellDevice = PrimaryGame.Cells;
+TForm& Form = PrimaryGame.Screen;

@@ -1,9 +1,12 @@
-// The process-wide engine and its cell device, for code that needs the game but
-// not the screen object. With the screen object (form.h) they are constructed in
-// this order, in one translation unit, and destroyed in reverse.
+// The primary game and the names its parts have always had: the engine, its cell
+// device and the screen object (form.h), constructed in this order as members of
+// one object and destroyed in reverse.
 #pragma once
-#include "engine/rowfall.h"
-#include "engine/win/gdi_cell_device.h"
+#include "pacing/win/game.h"
 
-extern TRowfall Rowfall;
-extern TGdiCellDevice CellDevice;
+extern TGame PrimaryGame;
+extern TRowfall& Rowfall;
+extern TGdiCellDevice& CellDevice;
+extern TForm& Form;
+
+inline bool IsPrimary(const TGame& game) { return &game == &PrimaryGame; }

@@ -1,15 +1,15 @@
 #include "host/win/locks.h"
 #include "pacing/layout.h"
-#include "pacing/win/form.h"
+#include "pacing/win/game.h"
 #include "settings/settings.h"
 
 namespace {
 
 void ApplyLayout(TForm& form) {
     const TLayout layout = ComputeLayout(form.ClientRect);
-    Scale = layout.Scale;
-    UnitA = layout.UnitA;
-    UnitB = layout.UnitB;
+    form.Scale = layout.Scale;
+    form.UnitA = layout.UnitA;
+    form.UnitB = layout.UnitB;
     form.GlassRect = layout.GlassRect;
     form.CellWidth = form.CellHeight = layout.CellSize;
     form.ScoreBox = layout.ScoreBox;
@@ -36,7 +36,7 @@ void ReleaseDevice(TForm& form) {
 TForm::~TForm() { SetWindow(nullptr); }
 
 void TForm::SetWindow(HWND window) {
-    TLockScope lock(GameLock);
+    TLockScope lock(Game.Lock);
     if (!lock.Owned()) return;
 
     ReleaseDevice(*this);
@@ -57,13 +57,14 @@ void TForm::SetWindow(HWND window) {
     if (!WindowDC || !BackBitmap || !BackDC) ExitProcess(1);
 
     ApplyPalette();
-    CellDevice.CreateBrushes();
+    Game.Cells.CreateBrushes();
     MakeBackground();
     SelectObject(BackDC, BackBitmap);
 
-    Rowfall.GlassRect = GlassRect;
-    Rowfall.CellWidth = CellWidth;
-    Rowfall.CellHeight = CellHeight;
-    Rowfall.Device = &CellDevice;
-    CellDevice.Attach(WindowDC, BackDC);
+    TRowfall& engine = Game.Engine;
+    engine.GlassRect = GlassRect;
+    engine.CellWidth = CellWidth;
+    engine.CellHeight = CellHeight;
+    engine.Device = &Game.Cells;
+    Game.Cells.Attach(WindowDC, BackDC);
 }

@@ -3,5 +3,5 @@
 #include "engine/rect.h"
 #include "pacing/win/form.h"
 
-// Draws TextBuffer and adds the band to the form's dirty area.
+// Draws the form's TextBuffer and adds the band to the form's dirty area.
 void DrawBandText(TForm& form, const TRect& box);

@@ -1,9 +1,8 @@
 #include "engine/trace.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
-#include "pacing/layout.h"
 #include "pacing/texture.h"
-#include "pacing/win/form.h"
+#include "pacing/win/game.h"
 #include "presentation/win/paint_area.h"
 #include "presentation/win/panel_font.h"
 #include "settings/settings.h"
@@ -33,8 +32,8 @@ void DrawCentred(HDC dc, const char* text, const TRect& area) {
     DrawTextA(dc, text, -1, &r, DT_CENTER);
 }
 
-void DrawLabel(HDC dc, const char* text, const TRect& box) {
-    TextOutA(dc, box.left, box.top - UnitA / 2, text, lstrlenA(text));
+void DrawLabel(const TForm& form, const char* text, const TRect& box) {
+    TextOutA(form.BackDC, box.left, box.top - form.UnitA / 2, text, lstrlenA(text));
 }
 
 // Title, address and box labels: full-screen only, and only with ShowInfo.
@@ -44,30 +43,31 @@ void DrawPanelTexts(TForm& form) {
     const int32_t glassLeft = form.GlassRect.left;
     const int32_t top = form.ScoresBox.top;
     const int32_t bottom = form.ScoresBox.bottom;
+    const int32_t unit = form.UnitB;
     SetBkMode(dc, TRANSPARENT);
     {
-        TPanelFont font(dc, SmallFontSize, FW_NORMAL, true);
+        TPanelFont font(form, SmallFontSize, FW_NORMAL, true);
         SetTextColor(dc, InfoColor);
-        DrawCentred(dc, WebAddress, {l, bottom + UnitB, glassLeft, bottom + 2 * UnitB});
+        DrawCentred(dc, WebAddress, {l, bottom + unit, glassLeft, bottom + 2 * unit});
     }
     SetTextColor(dc, TitleColor);
     {
-        TPanelFont font(dc, TitleFontSize, FW_BOLD);
-        DrawCentred(dc, "Korvex", {l, top - 6 * UnitB, glassLeft, top - 4 * UnitB});
-        DrawCentred(dc, "Rowfall", {l, top - 4 * UnitB, glassLeft, top - 2 * UnitB});
-        DrawCentred(dc, "Cup", {l, top - 2 * UnitB, glassLeft, top});
+        TPanelFont font(form, TitleFontSize, FW_BOLD);
+        DrawCentred(dc, "Korvex", {l, top - 6 * unit, glassLeft, top - 4 * unit});
+        DrawCentred(dc, "Rowfall", {l, top - 4 * unit, glassLeft, top - 2 * unit});
+        DrawCentred(dc, "Cup", {l, top - 2 * unit, glassLeft, top});
     }
-    TPanelFont font(dc, SmallFontSize, FW_NORMAL);
-    DrawLabel(dc, "Score:", form.ScoreBox);
-    DrawLabel(dc, "Lines:", form.LinesBox);
-    DrawLabel(dc, "Time:", form.TimeBox);
+    TPanelFont font(form, SmallFontSize, FW_NORMAL);
+    DrawLabel(form, "Score:", form.ScoreBox);
+    DrawLabel(form, "Lines:", form.LinesBox);
+    DrawLabel(form, "Time:", form.TimeBox);
 }
 
 }  // namespace
 
 void TForm::ClearScreen() {
     try {
-        TLockScope lock(GameLock);
+        TLockScope lock(Game.Lock);
         if (!lock.Owned()) return;
         Dirty = TRect{};
         if (!BackDC || !WindowDC) return;
@@ -78,7 +78,7 @@ void TForm::ClearScreen() {
         DrawBox({GlassRect.left, GlassRect.top, GlassRect.right + 1, GlassRect.bottom + 1}, true);
         ShowScore();
         ShowTime();
-        Rowfall.ShowGlass();
+        Game.Engine.ShowGlass();
         FlushEngineChanges();
     } catch (...) {
         Trace("TRowfall::ClearScreen");

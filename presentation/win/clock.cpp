@@ -1,19 +1,18 @@
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
 #include "engine/trace.h"
-#include "pacing/win/form.h"
+#include "pacing/win/game.h"
 #include "presentation/clock_text.h"
-#include "presentation/text_buffer.h"
 #include "presentation/win/band_text.h"
 #include "settings/settings.h"
 
 void TForm::ShowTime() {
     if (!Settings.ShowInfo) return;
     try {
-        TLockScope lock(GameLock);
+        TLockScope lock(Game.Lock);
         if (!lock.Owned()) return;
         FormatClock(TextBuffer, sizeof TextBuffer, Settings.Time, CalendarNow(), StartTime,
-                    GameStart);
+                    Game.Engine.GameStart);
         DrawBox(TimeBox);
         if (RunMode == ModeSaver) DrawBandText(*this, TimeBox);
     } catch (...) {

@@ -1,5 +1,5 @@
 #include "host/win/locks.h"
-#include "pacing/win/form.h"
+#include "pacing/win/game.h"
 
 void TForm::AddRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     AddRect(TRect{left, top, right, bottom});
@@ -8,7 +8,7 @@ void TForm::AddRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
 void TForm::AddRect(const TRect& rect) { Dirty = Unite(Dirty, rect); }
 
 void TForm::Flush() {
-    TLockScope lock(GameLock);
+    TLockScope lock(Game.Lock);
     if (!lock.Owned()) return;
     // A failed copy keeps the area for the next flush.
     if (BitBlt(WindowDC, Dirty.left, Dirty.top, Dirty.right - Dirty.left, Dirty.bottom - Dirty.top,
@@ -19,8 +19,8 @@ void TForm::Flush() {
 }
 
 void TForm::TakeEngineChanges() {
-    AddRect(Rowfall.Dirty);
-    Rowfall.Dirty = TRect{};
+    AddRect(Game.Engine.Dirty);
+    Game.Engine.Dirty = TRect{};
 }
 
 void TForm::FlushEngineChanges() {

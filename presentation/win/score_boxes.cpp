@@ -1,15 +1,14 @@
 #include <cstdio>
 
 #include "host/win/host_state.h"
-#include "pacing/win/form.h"
-#include "presentation/text_buffer.h"
+#include "pacing/win/game.h"
 #include "presentation/win/band_text.h"
 #include "settings/settings.h"
 
 void TForm::ShowScore() {
     if (!Settings.ShowInfo) return;
-    ShowNumber(Rowfall.Score, ScoreBox);
-    ShowNumber(Rowfall.Lines, LinesBox);
+    ShowNumber(Game.Engine.Score, ScoreBox);
+    ShowNumber(Game.Engine.Lines, LinesBox);
 }
 
 void TForm::ShowNumber(int32_t value, const TRect& box) {

@@ -68,6 +68,7 @@ INT_PTR OnInitDialog(HWND dialog) {
     SetChecked(dialog, IDC_PLAIN_BACKGROUND, !Settings.ShowBkgr);
     SetChecked(dialog, IDC_SHOW_INFO, Settings.ShowInfo);
     SetChecked(dialog, IDC_MANUAL_CONTROL, Settings.ManualControl);
+    SetChecked(dialog, IDC_EVERY_MONITOR, Settings.EveryMonitor);
     FillPaletteList(dialog);
     return TRUE;
 }
@@ -78,6 +79,7 @@ void OnOk(HWND dialog) {
     Settings.ShowBkgr = !IsChecked(dialog, IDC_PLAIN_BACKGROUND);
     Settings.ShowInfo = IsChecked(dialog, IDC_SHOW_INFO);
     Settings.ManualControl = IsChecked(dialog, IDC_MANUAL_CONTROL);
+    Settings.EveryMonitor = IsChecked(dialog, IDC_EVERY_MONITOR);
     // CB_ERR (nothing selected) and anything past the list both mean the first palette.
     const LRESULT selection = SendMessageA(PaletteList, CB_GETCURSEL, 0, 0);
     Settings.Palette = selection < 0 || selection >= PaletteCount ? 0 : static_cast<int32_t>(selection);

@@ -68,6 +68,7 @@ void ReadAll(TProfile file, const TSettings fallback) {
     Settings.ShowInfo = ReadInt(file, "ShowInfo", fallback.ShowInfo) != 0;
     Settings.ManualControl = ReadInt(file, "ManualControl", fallback.ManualControl) != 0;
     ReadScores(file, fallback);
+    Settings.EveryMonitor = ReadInt(file, "EveryMonitor", fallback.EveryMonitor) != 0;
 }
 
 // Every key is tried even after a failure; the first failure's error stays
@@ -87,6 +88,7 @@ bool WriteAll(TProfile file) {
     note(WriteInt(file, "Score1", Settings.Score1));
     note(WriteInt(file, "Score2", Settings.Score2));
     note(WriteInt(file, "Score3", Settings.Score3));
+    note(WriteInt(file, "EveryMonitor", Settings.EveryMonitor));
     // All three null: the system writes its cached copy to disk (and answers FALSE).
     if (file)
         WritePrivateProfileStringW(nullptr, nullptr, nullptr, file);

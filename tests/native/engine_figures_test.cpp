@@ -40,8 +40,11 @@ TEST(Spawning, ConstructorLeavesAnEmptyWellAndAFigureAtItsSpawnPlace) {
     EXPECT_EQ(game.Lines, 0);
     EXPECT_FALSE(game.GameOver);
     EXPECT_TRUE(game.Live);
-    EXPECT_GE(GameStart, before);
-    EXPECT_LE(GameStart, CalendarNow());
+    EXPECT_GE(game.GameStart, before);
+    EXPECT_LE(game.GameStart, CalendarNow());
+    // A game beside it seeds at the same tick, yet draws figures of its own.
+    const TRowfall beside(7919);
+    EXPECT_EQ(beside.Kind, ExpectedKind(4321 + 7919));
 }
 
 TEST(Spawning, EachKindGetsItsShapeAtColumnFourRowZero) {
@@ -102,13 +105,13 @@ TEST(Spawning, ClearGlassEmptiesTheWellButKeepsTheFigure) {
     game.Score = 41;
     game.Lines = 12;
     game.GameOver = true;
-    GameStart = 0;
+    game.GameStart = 0;
     game.ClearGlass();
     EXPECT_EQ(SettledCount(game), 0);
     EXPECT_EQ(game.Score, 0);
     EXPECT_EQ(game.Lines, 0);
     EXPECT_FALSE(game.GameOver);
-    EXPECT_GT(GameStart, 0);
+    EXPECT_GT(game.GameStart, 0u);
     EXPECT_EQ(game.Kind, 3);
     EXPECT_EQ(game.X, 6);
     EXPECT_EQ(game.Y, 1);

@@ -13,11 +13,11 @@ protected:
     void SetUp() override {
         TScreenTest::SetUp();
         SavedStartTime_ = StartTime;
-        SavedGameStart_ = GameStart;
+        SavedGameStart_ = Rowfall.GameStart;
     }
     void TearDown() override {
         StartTime = SavedStartTime_;
-        GameStart = SavedGameStart_;
+        Rowfall.GameStart = SavedGameStart_;
         TScreenTest::TearDown();
     }
 
@@ -62,12 +62,12 @@ TEST_F(Clock, RunTimeAndGameTimeReadTheSameElapsedSeconds) {
     Open(1024, 768);
     EXPECT_TRUE(SameReading(
         [&](TCalendarSeconds now) { StartTime = now - 3725; return DrawnBand(TimeRun); },
-        [&](TCalendarSeconds now) { GameStart = now - 3725; return DrawnBand(TimeGame); }));
+        [&](TCalendarSeconds now) { Rowfall.GameStart = now - 3725; return DrawnBand(TimeGame); }));
     for (int32_t other : {0, 105, -7}) {
         SCOPED_TRACE(other);
         EXPECT_TRUE(SameReading(
-            [&](TCalendarSeconds now) { GameStart = now - 90000; return DrawnBand(TimeGame); },
-            [&](TCalendarSeconds now) { GameStart = now - 90000; return DrawnBand(other); }));
+            [&](TCalendarSeconds now) { Rowfall.GameStart = now - 90000; return DrawnBand(TimeGame); },
+            [&](TCalendarSeconds now) { Rowfall.GameStart = now - 90000; return DrawnBand(other); }));
     }
     // 100:00:00 is not 01:02:05.
     EXPECT_FALSE(SameReading(

@@ -7,7 +7,7 @@
 #include "host/win/manual_key.h"
 #include "host/win/password.h"
 #include "host/win/worker.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 
 namespace {
 

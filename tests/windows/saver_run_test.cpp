@@ -4,7 +4,10 @@
 #include <cstdlib>
 #include <thread>
 
+#include <vector>
+
 #include "host/win/saver_window.h"
+#include "host/win/turn_host.h"
 #include "host/win/worker.h"
 #include "screen_fixture.h"
 
@@ -131,6 +134,55 @@ TEST_F(SaverRun, FullScreenRunRaisesItsThreadsAndPutsEverythingBack) {
     while (PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE)) {
     }
     WriteProfileStringA(SaverClassName, nullptr, nullptr);
+}
+
+std::vector<int32_t> WellOf(TGame& game) {
+    TLockScope lock(game.Lock);
+    return std::vector<int32_t>(std::begin(game.Engine.Glass), std::end(game.Engine.Glass));
+}
+
+bool Played(const std::vector<int32_t>& well) {
+    for (int32_t cell : well)
+        if (cell) return true;
+    return false;
+}
+
+// A second game beside the primary one, with engine, screen, lock and worker of its
+// own: the two play apart, and their folds meet in the one high-score list.
+TEST_F(SaverRun, TwoGamesPlayApartAndFoldIntoOneList) {
+    Open(160, 120);
+    TGame beside(7919);
+    beside.Lock = CreateMutexA(nullptr, FALSE, nullptr);
+    beside.Stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    beside.Screen.SetWindow(WindowOfSize(200, 150));
+    ASSERT_NE(StartWorker(PrimaryGame), nullptr);
+    ASSERT_NE(StartWorker(beside), nullptr);
+    bool apart = false;
+    for (const DWORD start = GetTickCount(); !apart && GetTickCount() - start < 15000; Sleep(100)) {
+        const std::vector<int32_t> primary = WellOf(PrimaryGame), other = WellOf(beside);
+        apart = Played(primary) && Played(other) && primary != other;
+    }
+    SetEvent(StopEvent);
+    EXPECT_TRUE(JoinWorker(PrimaryGame, 5000));
+    EXPECT_TRUE(JoinWorker(beside, 5000));
+    EXPECT_TRUE(apart) << "the games did not both play, or played in step";
+
+    // The primary game's fold leaves 500 unsorted at the end of the list; the other
+    // game's 400 must still find its place instead of losing against it.
+    Settings.Score1 = 900;
+    Settings.Score2 = 300;
+    Settings.Score3 = 100;
+    TSaverTurnHost(PrimaryGame).FoldScore(500);
+    TSaverTurnHost(beside).FoldScore(400);
+    EXPECT_EQ(Settings.Score1, 900);
+    EXPECT_EQ(Settings.Score2, 500);
+    EXPECT_EQ(Settings.Score3, 400);
+
+    beside.Cells.Attach(nullptr, nullptr);
+    beside.Screen.SetWindow(nullptr);
+    CloseHandle(beside.Lock);
+    CloseHandle(beside.Stop);
+    beside.Lock = beside.Stop = nullptr;
 }
 
 TEST_F(SaverRun, AFailedGetMessageEndsTheLoopAndStillStopsTheWorker) {

@@ -13,9 +13,9 @@ BITMAP BitmapInfo(HBITMAP bitmap) {
 
 TEST_F(ScreenAttach, LaysOutTheWindowAndHandsTheWellToTheEngine) {
     Open(1024, 768);
-    EXPECT_EQ(Scale, 1.0);
-    EXPECT_EQ(UnitA, 50);
-    EXPECT_EQ(UnitB, 30);
+    EXPECT_EQ(Form.Scale, 1.0);
+    EXPECT_EQ(Form.UnitA, 50);
+    EXPECT_EQ(Form.UnitB, 30);
     EXPECT_EQ(Form.CellWidth, 34);
     EXPECT_EQ(Form.CellHeight, 34);
     EXPECT_EQ(Form.GlassRect, (TRect{342, 38, 682, 718}));
@@ -42,7 +42,7 @@ TEST_F(ScreenAttach, LaysOutTheWindowAndHandsTheWellToTheEngine) {
 TEST_F(ScreenAttach, TextureOnlyWithShowBkgr) {
     Settings.ShowBkgr = true;
     Open(800, 600);
-    EXPECT_EQ(UnitA, 39);
+    EXPECT_EQ(Form.UnitA, 39);
     EXPECT_EQ(Form.LinesBox, (TRect{608, 281, 725, 319}));
     ASSERT_NE(Form.Background, nullptr);
     const BITMAP texture = BitmapInfo(Form.Background);

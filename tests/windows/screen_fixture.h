@@ -10,7 +10,7 @@
 #include "bench/win/screen_tool.h"
 #include "engine/rect.h"
 #include "host/win/host_state.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 #include "settings/settings.h"
 #include "shared_locks.h"
 #include "memory_surface.h"

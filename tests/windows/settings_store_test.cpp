@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/win/host_state.h"
-#include "pacing/win/form.h"
+#include "pacing/win/saver_objects.h"
 #include "settings/settings.h"
 #include "settings/win/settings_store.h"
 #include "tests/windows/lock_holder.h"
@@ -49,6 +49,7 @@ void ExpectSettings(const TSettings& want) {
     EXPECT_EQ(Settings.Score1, want.Score1);
     EXPECT_EQ(Settings.Score2, want.Score2);
     EXPECT_EQ(Settings.Score3, want.Score3);
+    EXPECT_EQ(Settings.EveryMonitor, want.EveryMonitor);
 }
 
 // An empty section to start from and to leave behind; the settings record and
@@ -83,7 +84,7 @@ private:
 };
 
 TEST_F(SettingsStore, EmptySectionGivesTheDefaultsWithTheBluePalette) {
-    Settings = {TimeRun, PriorityHigh, 3, false, false, false, 1, 2, 3};
+    Settings = {TimeRun, PriorityHigh, 3, false, false, false, 1, 2, 3, true};
     LoadSettings();
     ExpectSettings({102, 107, 1, true, true, true, 0, 0, 0});
 }
@@ -142,8 +143,8 @@ TEST_F(SettingsStore, SaveFoldsABetterRunningScoreIntoTheLastEntry) {
     EXPECT_EQ(Get("Score3"), "500");
 }
 
-TEST_F(SettingsStore, SaveWritesAllTenKeysAsDecimalText) {
-    const TSettings saved = {TimeRun, PriorityLow, 3, false, true, false, 5, -7, 0};
+TEST_F(SettingsStore, SaveWritesAllElevenKeysAsDecimalText) {
+    const TSettings saved = {TimeRun, PriorityLow, 3, false, true, false, 5, -7, 0, true};
     Settings = saved;
     Rowfall.Score = 0;
     SaveSettings();
@@ -159,11 +160,13 @@ TEST_F(SettingsStore, SaveWritesAllTenKeysAsDecimalText) {
     EXPECT_EQ(Get("Score1"), "5");
     EXPECT_EQ(Get("Score2"), "-7");
     EXPECT_EQ(Get("Score3"), "0");
+    EXPECT_EQ(Get("EveryMonitor"), "1");
 
     const std::string disk = WinIniOnDisk();
     EXPECT_NE(disk.find("[Korvex Rowfall Screen Saver]"), std::string::npos);
     for (const char* line : {"Time=103", "Priority=106", "ShowBkgr=0", "ShowInfo=1",
-                             "ManualControl=0", "Palette=3", "Score1=5", "Score2=-7", "Score3=0"})
+                             "ManualControl=0", "Palette=3", "Score1=5", "Score2=-7", "Score3=0",
+                             "EveryMonitor=1"})
         EXPECT_NE(disk.find(line), std::string::npos) << line << " not on disk";
 
     Settings = {};

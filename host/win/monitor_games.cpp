@@ -1,0 +1,115 @@
+#include "host/win/monitor_games.h"
+
+#include "host/win/host_state.h"
+#include "host/win/locks.h"
+#include "host/win/monitors.h"
+#include "host/win/saver_window.h"
+#include "host/win/worker.h"
+#include "settings/settings.h"
+
+TMonitorGames MonitorGames;
+
+namespace {
+
+const char GameClassName[] = "Korvex Rowfall Monitor Game";
+constexpr uint32_t SeedStep = 7919;  // a prime: no two games seed their figures alike
+constexpr uint32_t WorkerJoinMs = 5000;
+
+bool RegisterGameClass() {
+    WNDCLASSEXA gameClass = {};
+    gameClass.cbSize = sizeof gameClass;
+    gameClass.style = CS_OWNDC;
+    gameClass.lpfnWndProc = SaverWindowProc;
+    gameClass.hInstance = Instance;
+    gameClass.lpszClassName = GameClassName;
+    return RegisterClassExA(&gameClass) != 0;
+}
+
+std::unique_ptr<TGame> ShowGame(const RECT& area, uint32_t seedOffset) {
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, GameClassName, SaverTitle, WS_POPUP, area.left,
+                                  area.top, area.right - area.left, area.bottom - area.top,
+                                  SaverWindow, nullptr, Instance, nullptr);
+    if (!window) return nullptr;
+    auto game = std::make_unique<TGame>(seedOffset);
+    game->Lock = CreateMutexA(nullptr, FALSE, nullptr);
+    game->Stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    // The window procedure finds its game here; the saver window has none.
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(game.get()));
+    game->Screen.SetWindow(window);
+    ShowWindow(window, SW_SHOWNA);  // the saver window keeps the activation
+    return game;
+}
+
+void Release(TGame& game) {
+    HWND window = game.Screen.Window;
+    game.Cells.Attach(nullptr, nullptr);
+    game.Screen.SetWindow(nullptr);
+    DestroyWindow(window);
+    for (HANDLE handle : {game.Lock, game.Stop})
+        if (handle) CloseHandle(handle);
+}
+
+}  // namespace
+
+TMonitorGames::~TMonitorGames() { End(); }
+
+void TMonitorGames::Open() {
+    const std::vector<RECT> areas = OtherMonitors();
+    if (areas.empty()) return;
+    if (!Registered_) Registered_ = RegisterGameClass();
+    if (!Registered_) return;
+    for (const RECT& area : areas) {
+        const uint32_t seedOffset = SeedStep * static_cast<uint32_t>(Games_.size() + 1);
+        if (std::unique_ptr<TGame> game = ShowGame(area, seedOffset))
+            Games_.push_back({area, std::move(game)});
+    }
+}
+
+void TMonitorGames::Start() {
+    for (TMonitorGame& game : Games_)
+        if (HANDLE worker = StartWorker(*game.Game)) ApplyPriority(worker);
+}
+
+void TMonitorGames::EndGone() {
+    const std::vector<RECT> current = OtherMonitors();
+    for (auto game = Games_.begin(); game != Games_.end();) {
+        if (HasArea(current, game->Area)) {
+            ++game;
+            continue;
+        }
+        SetEvent(game->Game->Stop);
+        Finish(*game);
+        game = Games_.erase(game);
+    }
+}
+
+void TMonitorGames::End() {
+    for (TMonitorGame& game : Games_) SetEvent(game.Game->Stop);
+    for (TMonitorGame& game : Games_) Finish(game);
+    Games_.clear();
+    if (Registered_) UnregisterClassA(GameClassName, Instance);
+    Registered_ = false;
+}
+
+std::vector<RECT> TMonitorGames::Areas() const {
+    std::vector<RECT> areas;
+    for (const TMonitorGame& game : Games_) areas.push_back(game.Area);
+    return areas;
+}
+
+// The game's running score joins the shared list, then its window and objects go. A
+// worker still busy past the bound may be drawing with them: they are left to it,
+// and the process end takes them.
+void TMonitorGames::Finish(TMonitorGame& monitorGame) {
+    TGame& game = *monitorGame.Game;
+    const bool ended = JoinWorker(game, WorkerJoinMs);
+    {
+        TLockScope lock(game.Lock);
+        TLockScope scores(GameLock);
+        if (lock.Owned() && scores.Owned()) FoldScoreSorted(Settings, game.Engine.Score);
+    }
+    if (ended)
+        Release(game);
+    else
+        monitorGame.Game.release();
+}

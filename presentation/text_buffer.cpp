@@ -1,3 +1,0 @@
-#include "presentation/text_buffer.h"
-
-char TextBuffer[256];
