@@ -2,13 +2,16 @@
 # Plays the real saver full screen under Wine on a virtual 1024x768 display for
 # MINUTES, sampling every 30 s its resident memory, its Windows handles and its
 # well (which must have changed since the last sample); then a key must end it
-# with exit code 0 within 1 s. Not part of CI. Usage: scripts/soak.sh MINUTES
+# with exit code 0 within 1 s. Not part of CI. Usage: scripts/soak.sh MINUTES [two-monitors]
+# With "two-monitors" it plays on two monitors (scripts/two-monitor-display.sh) with
+# "Every monitor" on: two games in one process.
 # Growth rule: the lowest of the last three samples may exceed the highest of
 # those at 1:00 and 1:30 by 2 MiB + 2 % in memory and by 3 handles, no more.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ROWFALL_BUILD:-$root/build/win64}"
 minutes="${1:-}"
+monitors="${2:-}"
 interval=30
 
 fail() {
@@ -16,16 +19,25 @@ fail() {
   exit 1
 }
 
-[[ "$minutes" =~ ^[0-9]+$ ]] && [ "$minutes" -ge 3 ] || fail "usage: scripts/soak.sh MINUTES (3 or more)"
+[[ "$minutes" =~ ^[0-9]+$ ]] && [ "$minutes" -ge 3 ] && [[ "$monitors" =~ ^(|two-monitors)$ ]] ||
+  fail "usage: scripts/soak.sh MINUTES [two-monitors] (MINUTES 3 or more)"
 "$root/scripts/install-deps.sh" || fail "cannot install what the build needs"
 [ -f "$build/build.ninja" ] ||
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-win64.cmake" >/dev/null
 built="$(cmake --build "$build" -j 2 --target rowfall soak_probe 2>&1)" || { echo "$built"; fail "the build failed"; }
 # A prefix of its own: default settings, and no other run's saver windows.
-"$root/scripts/setup-wine.sh" "$build/soak-wineprefix"
-export WINEPREFIX="$build/soak-wineprefix"
-. "$root/scripts/wine-env.sh"
-. "$root/scripts/virtual-display.sh"
+if [ -n "$monitors" ]; then
+  export WINEPREFIX="$build/soak-two-wineprefix"
+  . "$root/scripts/wine-env.sh"
+  . "$root/scripts/two-monitor-display.sh"
+  ini="$WINEPREFIX/drive_c/windows/win.ini"
+  grep -q "^EveryMonitor=1" "$ini" || printf '[Korvex Rowfall Screen Saver]\r\nEveryMonitor=1\r\n' >> "$ini"
+else
+  "$root/scripts/setup-wine.sh" "$build/soak-wineprefix"
+  export WINEPREFIX="$build/soak-wineprefix"
+  . "$root/scripts/wine-env.sh"
+  . "$root/scripts/virtual-display.sh"
+fi
 
 probe() { wine "$build/soak_probe.exe" "$1" 2>&1 | tr -d '\r'; }
 

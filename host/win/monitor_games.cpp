@@ -45,8 +45,11 @@ void Release(TGame& game) {
     game.Cells.Attach(nullptr, nullptr);
     game.Screen.SetWindow(nullptr);
     DestroyWindow(window);
-    for (HANDLE handle : {game.Lock, game.Stop})
-        if (handle) CloseHandle(handle);
+    // Forgotten, not only closed: the screen object's destructor still waits on the lock.
+    for (HANDLE* handle : {&game.Lock, &game.Stop}) {
+        if (*handle) CloseHandle(*handle);
+        *handle = nullptr;
+    }
 }
 
 }  // namespace
