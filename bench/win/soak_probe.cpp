@@ -83,22 +83,6 @@ int Sample(HWND window, DWORD processId) {
     return 0;
 }
 
-int Dismiss(HWND window, DWORD processId) {
-    TOwnedHandle process = {OpenProcess(SYNCHRONIZE, FALSE, processId)};
-    if (!process.Handle) {
-        std::fprintf(stderr, "cannot open the saver process\n");
-        return 1;
-    }
-    const DWORD pressed = GetTickCount();
-    PostKey(window, VK_ESCAPE);
-    if (WaitForSingleObject(process.Handle, DismissLimitMs) != WAIT_OBJECT_0) {
-        std::fprintf(stderr, "still running %lu ms after the key\n", DismissLimitMs);
-        return 1;
-    }
-    std::printf("%lu\n", static_cast<unsigned long>(GetTickCount() - pressed));
-    return 0;
-}
-
 BOOL CALLBACK NoteVisible(HWND window, LPARAM search) {
     auto* visible = reinterpret_cast<std::pair<DWORD, bool>*>(search);
     DWORD owner = 0;
@@ -107,13 +91,17 @@ BOOL CALLBACK NoteVisible(HWND window, LPARAM search) {
     return !visible->second;
 }
 
-bool AnyWindowVisible(DWORD processId) {
+bool Ended(HANDLE process, DWORD) { return WaitForSingleObject(process, 1) != WAIT_TIMEOUT; }
+
+bool Hidden(HANDLE process, DWORD processId) {
     std::pair<DWORD, bool> visible = {processId, false};
     EnumWindows(NoteVisible, reinterpret_cast<LPARAM>(&visible));
-    return visible.second;
+    return !visible.second || Ended(process, processId);
 }
 
-int Reveal(HWND window, DWORD processId) {
+// Posts a key and prints the milliseconds until done holds; 1 when it does not within limitMs.
+int TimeFromKey(HWND window, DWORD processId, bool (*done)(HANDLE, DWORD), DWORD limitMs,
+                const char* notDone) {
     TOwnedHandle process = {OpenProcess(SYNCHRONIZE, FALSE, processId)};
     if (!process.Handle) {
         std::fprintf(stderr, "cannot open the saver process\n");
@@ -121,9 +109,9 @@ int Reveal(HWND window, DWORD processId) {
     }
     const DWORD pressed = GetTickCount();
     PostKey(window, VK_ESCAPE);
-    while (AnyWindowVisible(processId) && WaitForSingleObject(process.Handle, 1) == WAIT_TIMEOUT) {
-        if (GetTickCount() - pressed > RevealLimitMs) {
-            std::fprintf(stderr, "still visible %lu ms after the key\n", RevealLimitMs);
+    while (!done(process.Handle, processId)) {
+        if (GetTickCount() - pressed > limitMs) {
+            std::fprintf(stderr, "still %s %lu ms after the key\n", notDone, limitMs);
             return 1;
         }
     }
@@ -149,6 +137,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (std::strcmp(command, "sample") == 0) return Sample(window, processId);
-    if (std::strcmp(command, "dismiss") == 0) return Dismiss(window, processId);
-    return Reveal(window, processId);
+    if (std::strcmp(command, "dismiss") == 0)
+        return TimeFromKey(window, processId, Ended, DismissLimitMs, "running");
+    return TimeFromKey(window, processId, Hidden, RevealLimitMs, "visible");
 }

@@ -71,8 +71,8 @@ HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent) {
     const DWORD style = parent ? WS_CHILD | WS_VISIBLE | WS_DISABLED : WS_POPUP | WS_VISIBLE;
     // Full screen above every always-on-top window and every taskbar, as a saver must be.
     const DWORD extendedStyle = parent ? 0 : WS_EX_TOPMOST;
-    SaverWindow = CreateWindowExA(extendedStyle, SaverClassName, SaverTitle, style, 0, 0, width, height, parent,
-                                  nullptr, Instance, nullptr);
+    SaverWindow = CreateWindowExA(extendedStyle, SaverClassName, SaverTitle, style, 0, 0, width,
+                                  height, parent, nullptr, Instance, nullptr);
     if (SaverWindow) Form.SetWindow(SaverWindow);
     return SaverWindow;
 }
