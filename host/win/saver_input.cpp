@@ -13,12 +13,12 @@ BOOL CALLBACK Hide(HWND window, LPARAM) {
     return TRUE;
 }
 
-// The desktop comes back at once: the worker, at idle priority beside a busy
-// program, may take seconds to end its turn. Every window of the run, covers
-// included, belongs to this thread.
+// The desktop comes back at once, before anything else: the worker, at idle
+// priority beside a busy program, may take seconds to end its turn. Every window
+// of the run, covers and games included, belongs to this thread.
 void EndRun() {
-    SetEvent(StopEvent);
     EnumThreadWindows(GetCurrentThreadId(), Hide, 0);
+    SetEvent(StopEvent);
 }
 
 void StopIfPasswordAccepted() {
