@@ -8,6 +8,12 @@ namespace {
 
 using FullScreen = SaverTest;
 
+// Sends the message and waits until the window procedure has returned; false when it did not.
+bool Answers(HWND window, UINT message, WPARAM wParam) {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, PatienceMs, &answer) != 0;
+}
+
 TEST_F(FullScreen, CoversTheDesktopPlaysAndTheFirstKeyEndsIt) {
     TProcess saver;
     HWND window = StartSaver(saver);
@@ -23,14 +29,17 @@ TEST_F(FullScreen, CoversTheDesktopPlaysAndTheFirstKeyEndsIt) {
     EXPECT_STREQ(title, "Rowfall screen saver") << "the name Task Manager and Alt+Tab show";
 
     const TScreenShot first = ReadScreen();
-    Sleep(2200);
-    const TScreenShot later = ReadScreen();
+    TScreenShot later;
+    WaitUntil([&] {
+        later = ReadScreen();
+        return CountChanged(first, later, GlassArea) > 0 && CountChanged(first, later, TimeArea) > 0;
+    });
     EXPECT_GT(CountChanged(first, later, GlassArea), 0) << "the well never changed";
     EXPECT_GT(CountChanged(first, later, TimeArea), 0) << "the clock stood still";
 
     const DWORD pressed = GetTickCount();
     PostKey(window, 'A');
-    EXPECT_TRUE(EndsWithZero(saver, 1000));
+    EXPECT_TRUE(EndsWithZero(saver));
     std::printf("[ figure ] dismissing key to process exit: %lu ms\n",
                 static_cast<unsigned long>(GetTickCount() - pressed));
 }
@@ -47,7 +56,7 @@ TEST_F(FullScreen, MouseMovesEndItWithinSeven) {
         ++moves;
         saver.WaitExit(400);
     }
-    EXPECT_TRUE(EndsWithZero(saver, 2000)) << "still running after " << moves << " moves";
+    EXPECT_TRUE(EndsWithZero(saver)) << "still running after " << moves << " moves";
     std::printf("[ figure ] posted mouse moves before the end: %d\n", moves);
 }
 
@@ -57,7 +66,7 @@ TEST_F(FullScreen, EveryButtonEndsIt) {
         HWND window = StartSaver(saver);
         ASSERT_NE(window, nullptr);
         PostButton(window, button);
-        EXPECT_TRUE(EndsWithZero(saver, 2000)) << "button message " << button;
+        EXPECT_TRUE(EndsWithZero(saver)) << "button message " << button;
     }
 }
 
@@ -72,11 +81,12 @@ TEST_F(FullScreen, GameKeysSteerUnderManualControlAndEscEnds) {
     // Each SPACE drops a figure to the bottom at once: the middle piles up far
     // faster than the autopilot could place figures.
     for (int i = 0; i < 8; ++i) PostKey(window, VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return FilledCells(ReadScreen(), empty) >= 20; }))
+        << "the dropped figures never showed";
     Sleep(600);
     EXPECT_TRUE(saver.Running()) << "a game key ended the saver";
-    EXPECT_GE(FilledCells(ReadScreen(), empty), 20);
     PostKey(window, VK_ESCAPE);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 TEST_F(FullScreen, ArrowKeyEndsItWithoutManualControl) {
@@ -85,7 +95,7 @@ TEST_F(FullScreen, ArrowKeyEndsItWithoutManualControl) {
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
     PostKey(window, VK_LEFT);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 TEST_F(FullScreen, WinIniAfterwardsHoldsEveryKeyAndTheScores) {
@@ -97,9 +107,8 @@ TEST_F(FullScreen, WinIniAfterwardsHoldsEveryKeyAndTheScores) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    Sleep(500);
     PostKey(window, VK_RETURN);
-    ASSERT_TRUE(EndsWithZero(saver, 2000));
+    ASSERT_TRUE(EndsWithZero(saver));
     for (const char* key : {"Time", "Priority", "ShowBkgr", "ShowInfo", "ManualControl", "Palette",
                             "Path", "Score1", "Score2", "Score3"})
         EXPECT_NE(ReadIni(key), "<none>") << key;
@@ -123,9 +132,8 @@ TEST_F(FullScreen, SessionEndSavesEvenWhenTheProcessIsThenKilled) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
-    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    ASSERT_TRUE(Answers(window, WM_QUERYENDSESSION, 0));
+    ASSERT_TRUE(Answers(window, WM_ENDSESSION, TRUE)) << "the saver did not finish the session end";
     saver.Kill();
     for (const char* key : {"Time", "Priority", "ShowBkgr", "ShowInfo", "ManualControl", "Palette",
                             "Path", "Score1", "Score2", "Score3"})
@@ -139,8 +147,7 @@ TEST_F(FullScreen, WithoutSessionEndAKilledSaverSavesNothing) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    ASSERT_TRUE(Answers(window, WM_ENDSESSION, FALSE)) << "the saver did not take the message";
     saver.Kill();
     EXPECT_EQ(ReadIni("Path"), "<none>");
 }
@@ -160,12 +167,12 @@ TEST_F(FullScreen, OddCommandLinesAndSettingsStillRunAndEndWithZero) {
         TProcess saver;
         ASSERT_TRUE(saver.Start(arguments));
         // ShowInfo reads as off here, so the panel boxes stay empty: no frame check.
-        HWND window = saver.FindWindowOf(SaverClass, 10000);
+        HWND window = saver.FindWindowOf(SaverClass, PatienceMs);
         ASSERT_NE(window, nullptr) << arguments.substr(0, 20);
         Sleep(1500);
         EXPECT_TRUE(saver.Running());
         PostKey(window, 'Z');
-        EXPECT_TRUE(EndsWithZero(saver, 2000)) << arguments.substr(0, 20);
+        EXPECT_TRUE(EndsWithZero(saver)) << arguments.substr(0, 20);
     }
 }
 
@@ -195,8 +202,8 @@ TEST_F(TwoMonitors, TheOtherMonitorTurnsBlackAndAClickThereEndsTheRun) {
     ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
     const RECT other = OtherMonitor();
     TOpenDocument document(other);
-    PumpMessages(500);
-    ASSERT_GT(ReadScreen().At(other.left + 5, other.top + 5), 0u) << "the document is not shown";
+    ASSERT_TRUE(WaitUntil([&] { return ReadScreen().At(other.left + 5, other.top + 5) > 0; }))
+        << "the document is not shown";
 
     TProcess saver;
     HWND window = StartSaver(saver);
@@ -205,18 +212,18 @@ TEST_F(TwoMonitors, TheOtherMonitorTurnsBlackAndAClickThereEndsTheRun) {
     GetWindowRect(window, &game);
     const RECT primary = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     EXPECT_TRUE(EqualRect(&game, &primary)) << "the game left the primary monitor";
-    HWND cover = saver.FindWindowOf(CoverClass, 2000);
+    HWND cover = saver.FindWindowOf(CoverClass, PatienceMs);
     ASSERT_NE(cover, nullptr);
     RECT covered = {};
     GetWindowRect(cover, &covered);
     EXPECT_TRUE(EqualRect(&covered, &other));
-    PumpMessages(300);
-    const TScreenShot shot = ReadScreen();
-    EXPECT_EQ(CountColors(shot, other), 1);
-    EXPECT_EQ(shot.At(other.left, other.top), 0u) << "the other monitor is not black";
+    EXPECT_TRUE(WaitUntil([&] {
+        const TScreenShot shot = ReadScreen();
+        return CountColors(shot, other) == 1 && shot.At(other.left, other.top) == 0;
+    })) << "the other monitor did not turn black";
 
     PostButton(cover, WM_LBUTTONDOWN);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 }  // namespace
