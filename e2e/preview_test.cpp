@@ -32,17 +32,15 @@ protected:
     void TearDown() override {
         if (IsWindow(Host)) DestroyWindow(Host);
     }
-    HWND WaitForChild(DWORD timeoutMs) {
-        const DWORD start = GetTickCount();
-        for (;;) {
-            if (HWND child = FindWindowExA(Host, nullptr, SaverClass, nullptr)) return child;
-            if (GetTickCount() - start > timeoutMs) return nullptr;
-            PumpMessages(20);
-        }
+    // The preview's window inside host, once the saver has made it.
+    static HWND WaitForChild(HWND host) {
+        HWND child = nullptr;
+        WaitUntil([&] { return (child = FindWindowExA(host, nullptr, SaverClass, nullptr)) != nullptr; });
+        return child;
     }
-    bool EndsWithZero(TProcess& saver, DWORD timeoutMs) {
-        const DWORD start = GetTickCount();
-        while (saver.Running() && GetTickCount() - start < timeoutMs) PumpMessages(20);
+    // Runs this thread's messages meanwhile: the host window is the driver's.
+    static bool EndsWithZero(TProcess& saver) {
+        WaitUntil([&] { return !saver.Running(); });
         DWORD code = 12345;
         return saver.WaitExit(0, &code) && code == 0;
     }
@@ -53,7 +51,7 @@ protected:
 TEST_F(Preview, ShowsTheWellIgnoresInputAndEndsWithItsHost) {
     TProcess saver;
     ASSERT_TRUE(saver.Start("/p " + std::to_string(reinterpret_cast<UINT_PTR>(Host))));
-    HWND child = WaitForChild(10000);
+    HWND child = WaitForChild(Host);
     ASSERT_NE(child, nullptr);
     RECT rect = {};
     GetClientRect(child, &rect);
@@ -69,7 +67,7 @@ TEST_F(Preview, ShowsTheWellIgnoresInputAndEndsWithItsHost) {
 
     const DWORD destroyed = GetTickCount();
     DestroyWindow(Host);
-    EXPECT_TRUE(EndsWithZero(saver, 3000));
+    EXPECT_TRUE(EndsWithZero(saver));
     std::printf("[ figure ] host window destroyed to preview exit: %lu ms\n",
                 static_cast<unsigned long>(GetTickCount() - destroyed));
 }
@@ -79,13 +77,16 @@ TEST_F(Preview, ShowsTheWellIgnoresInputAndEndsWithItsHost) {
 // host: the preview child then covers the screen.
 TEST_F(Preview, DrawsTheWellAndEmptyBoxesAndEndsWhenClosed) {
     TProcess saver;
-    ASSERT_TRUE(saver.Start("/p " + std::to_string(reinterpret_cast<UINT_PTR>(GetDesktopWindow()))));
-    HWND child = nullptr;
-    for (DWORD start = GetTickCount(); !child && GetTickCount() - start < 10000; Sleep(20))
-        child = FindWindowExA(GetDesktopWindow(), nullptr, SaverClass, nullptr);
+    ASSERT_TRUE(saver.Start("/p " + std::to_string(reinterpret_cast<UINT_PTR>(GetDesktopWindow()))))
+        << "CreateProcess failed with " << GetLastError();
+    HWND child = WaitForChild(GetDesktopWindow());
     ASSERT_NE(child, nullptr);
-    Sleep(1500);
-    const TScreenShot shot = ReadScreen();
+    TScreenShot shot;
+    WaitUntil([&] {
+        shot = ReadScreen();
+        return CountColors(shot, GlassInside) > 1 && CountColors(shot, ScoreBoxInside) == 1 &&
+               CountColors(shot, RECT{0, 0, 300, 700}) > 50;
+    });
     EXPECT_GT(CountColors(shot, GlassInside), 1) << "no well grid";
     EXPECT_EQ(CountColors(shot, ScoreBoxInside), 1) << "the score box is not empty";
     EXPECT_GT(CountColors(shot, RECT{0, 0, 300, 700}), 50) << "no background texture";
@@ -94,7 +95,7 @@ TEST_F(Preview, DrawsTheWellAndEmptyBoxesAndEndsWhenClosed) {
     Sleep(500);
     EXPECT_TRUE(saver.Running());
     PostMessageA(child, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(EndsWithZero(saver, 3000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 TEST_F(Preview, DestroyedHostBeforeStartEndsAtOnce) {
@@ -102,7 +103,7 @@ TEST_F(Preview, DestroyedHostBeforeStartEndsAtOnce) {
     DestroyWindow(Host);
     TProcess saver;
     ASSERT_TRUE(saver.Start("/p " + handle));
-    EXPECT_TRUE(EndsWithZero(saver, 3000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 }  // namespace
