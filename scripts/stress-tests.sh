@@ -25,11 +25,13 @@ export WINEPREFIX="$build/wineprefix"
 . "$root/scripts/virtual-display.sh"
 
 loops=()
+program=""
 stop_loops() {
   for pid in "${loops[@]}"; do kill "$pid" 2>/dev/null; done
   loops=()
 }
-trap 'stop_loops; finish' EXIT
+# The program running when a signal comes is ended too (timeout passes it on).
+trap '[ -n "$program" ] && kill "$program" 2>/dev/null; stop_loops; finish' EXIT
 trap 'exit 130' INT TERM HUP
 
 # One Wine server for the whole run, as ctest-wine.sh keeps it; started again after
@@ -62,8 +64,12 @@ run_program() {
   local run="$1" name="$2"
   shift 2
   local log="$logs/run$run-$name.log"
-  (cd "$build" && timeout "$program_timeout" "$@") </dev/null >"$log" 2>&1
+  # In the background, so that a signal is taken at once and not after the program.
+  (cd "$build" && exec timeout "$program_timeout" "$@") </dev/null >"$log" 2>&1 &
+  program=$!
+  wait "$program"
   local code=$?
+  program=""
   local tests
   tests="$(failed_tests "$log")"
   if [ -n "$tests" ]; then
