@@ -43,8 +43,10 @@ endif()
 
 set(WINE_ENV "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
 
-# Screen reading and posted input, for the programs that watch the saver from outside.
-add_library(screen_input STATIC ${CMAKE_SOURCE_DIR}/e2e/screen_input.cpp)
+# Screen reading, posted input and waiting for what they bring, for the programs that
+# watch the saver from outside and the tests that watch other threads.
+add_library(screen_input STATIC ${CMAKE_SOURCE_DIR}/e2e/screen_input.cpp
+            ${CMAKE_SOURCE_DIR}/e2e/wait_until.cpp)
 target_link_libraries(screen_input PUBLIC ${ROWFALL_WIN_LIBS})
 
 if(ROWFALL_TESTS)
@@ -54,7 +56,7 @@ if(ROWFALL_TESTS)
 
   file(GLOB windows_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/windows/*.cpp)
   add_executable(windows_tests ${windows_tests})
-  target_link_libraries(windows_tests rowfall_win gtest_main)
+  target_link_libraries(windows_tests rowfall_win screen_input gtest_main)
   add_test(NAME windows_tests COMMAND windows_tests)
   set_tests_properties(windows_tests PROPERTIES ENVIRONMENT "${WINE_ENV}" TIMEOUT 1200)
 

@@ -139,12 +139,11 @@ protected:
         for (const auto& key : keys) WriteIni(key.first, key.second);
         Saver = std::make_unique<TProcess>();
         ASSERT_TRUE(Saver->Start("/c"));
-        Dialog = Saver->FindWindowOf(DialogClass, 10000);
+        Dialog = Saver->FindWindowOf(DialogClass, PatienceMs);
         ASSERT_NE(Dialog, nullptr) << "no dialog after /c";
         // The dialog manager shows the dialog once its initialisation is done.
-        const DWORD start = GetTickCount();
-        while (!IsWindowVisible(Dialog) && GetTickCount() - start < 5000) PumpMessages(10);
-        ASSERT_TRUE(IsWindowVisible(Dialog));
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Dialog) != FALSE; }))
+            << "the dialog was never shown";
     }
 
     void Click(int id) { SendMessageA(GetDlgItem(Dialog, id), BM_CLICK, 0, 0); }
@@ -161,7 +160,7 @@ protected:
     // The dialog is gone and the process ended with 0.
     void ExpectClosed() {
         DWORD code = 12345;
-        EXPECT_TRUE(Saver->WaitExit(5000, &code)) << "the dialog did not close";
+        EXPECT_TRUE(Saver->WaitExit(PatienceMs, &code)) << "the dialog did not close";
         EXPECT_EQ(code, 0u);
     }
 
@@ -490,14 +489,19 @@ BOOL CALLBACK MatchOwnedBox(HWND window, LPARAM param) {
 }
 
 // The message box a dialog shows: a dialog-class window that it owns.
-HWND OwnedBox(const TProcess& process, HWND owner, DWORD timeoutMs) {
+HWND OwnedBox(const TProcess& process, HWND owner) {
     TBoxSearch search = {process.Id, owner, nullptr};
-    const DWORD start = GetTickCount();
-    while (!search.Found && GetTickCount() - start < timeoutMs) {
+    WaitUntil([&] {
         EnumWindows(MatchOwnedBox, reinterpret_cast<LPARAM>(&search));
-        PumpMessages(20);
-    }
+        return search.Found != nullptr;
+    });
     return search.Found;
+}
+
+std::string MessageText(HWND box) {
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
 }
 
 // Where WIN.INI cannot be written, OK keeps the choices in the per-user file, the next
@@ -537,15 +541,19 @@ TEST_F(ConfigDialog, WhenNothingCanBeWrittenOkSaysWhyAndStaysOpen) {
     if (!lockedIni.Applied || !lockedFolder.Applied) GTEST_SKIP() << NoImmutableFiles;
     Open();
     PostOk();
-    HWND box = OwnedBox(*Saver, Dialog, 5000);
+    HWND box = OwnedBox(*Saver, Dialog);
     ASSERT_NE(box, nullptr) << "no message box after a failed save";
-    char text[1024] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     char reason[256] = {};
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                    ERROR_ACCESS_DENIED, 0, reason, sizeof reason, nullptr);
-    EXPECT_NE(std::string(text).find(reason), std::string::npos) << text;
+    // The box is there before its own initialisation has put the text in.
+    std::string text;
+    EXPECT_TRUE(WaitUntil([&] {
+        text = MessageText(box);
+        return text.find(reason) != std::string::npos;
+    })) << "the message box does not give the reason \"" << reason << "\": " << text;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindow(box) == FALSE; })) << "the message box stayed";
     PumpMessages(300);
     EXPECT_TRUE(Saver->Running() && IsWindowVisible(Dialog)) << "the dialog closed anyway";
     Click(2);
@@ -579,7 +587,7 @@ TEST_F(ConfigDialog, APerUserFileThatCannotGoIsUpdatedOrTheSaveFails) {
         Open();
         Click(104);
         PostOk();
-        ASSERT_NE(OwnedBox(*Saver, Dialog, 5000), nullptr) << "a stale file was reported as saved";
+        ASSERT_NE(OwnedBox(*Saver, Dialog), nullptr) << "a stale file was reported as saved";
         Saver->Kill();
     }
     TImmutable lockedFolder(UserSettingsFolder());  // the file can change, but not go

@@ -233,12 +233,7 @@ bool SetImmutable(const std::string& windowsPath, bool on) {
                             unixPath + "\"",
                         "Z:\\usr\\bin\\chattr"))
         return false;
-    const DWORD start = GetTickCount();
-    while (AttributesSettable(windowsPath) == on) {
-        if (GetTickCount() - start > 5000) return false;
-        Sleep(10);
-    }
-    return true;
+    return WaitUntil([&] { return AttributesSettable(windowsPath) != on; });
 }
 
 }  // namespace

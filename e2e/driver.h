@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "e2e/screen_input.h"
+#include "e2e/wait_until.h"
 
 // Windows-usable paths of the build's products.
 std::string ScrPath();          // rowfall.scr, or the one the variable ROWFALL_SCR names

@@ -14,16 +14,16 @@ TEST_F(Figures, FirstFrameAndDismissal) {
     for (int run = 0; run < 3; ++run) {
         TProcess saver;
         ASSERT_TRUE(saver.Start("/s"));
-        const int32_t firstFrame = WaitForFrame(saver, 10000);
-        ASSERT_GE(firstFrame, 0);
+        const int32_t firstFrame = WaitForFrame(saver, PatienceMs);
+        ASSERT_GE(firstFrame, 0) << "no full frame";
         std::printf("[ figure ] process start to first full frame: %d ms\n", firstFrame);
-        HWND window = saver.FindWindowOf(SaverClass, 2000);
+        HWND window = saver.FindWindowOf(SaverClass, PatienceMs);
         ASSERT_NE(window, nullptr);
         Sleep(1000);
         const DWORD pressed = GetTickCount();
         PostKey(window, VK_ESCAPE);
         DWORD code = 12345;
-        ASSERT_TRUE(saver.WaitExit(5000, &code));
+        ASSERT_TRUE(saver.WaitExit(PatienceMs, &code));
         std::printf("[ figure ] dismissing key to process exit: %lu ms\n",
                     static_cast<unsigned long>(GetTickCount() - pressed));
     }

@@ -9,6 +9,12 @@ namespace {
 
 using FullScreen = SaverTest;
 
+// Sends the message and waits until the window procedure has returned; false when it did not.
+bool Answers(HWND window, UINT message, WPARAM wParam) {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, PatienceMs, &answer) != 0;
+}
+
 TEST_F(FullScreen, CoversTheDesktopPlaysAndTheFirstKeyEndsIt) {
     TProcess saver;
     HWND window = StartSaver(saver);
@@ -25,14 +31,17 @@ TEST_F(FullScreen, CoversTheDesktopPlaysAndTheFirstKeyEndsIt) {
     EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "not always on top";
 
     const TScreenShot first = ReadScreen();
-    Sleep(2200);
-    const TScreenShot later = ReadScreen();
+    TScreenShot later;
+    WaitUntil([&] {
+        later = ReadScreen();
+        return CountChanged(first, later, GlassArea) > 0 && CountChanged(first, later, TimeArea) > 0;
+    });
     EXPECT_GT(CountChanged(first, later, GlassArea), 0) << "the well never changed";
     EXPECT_GT(CountChanged(first, later, TimeArea), 0) << "the clock stood still";
 
     const DWORD pressed = GetTickCount();
     PostKey(window, 'A');
-    EXPECT_TRUE(EndsWithZero(saver, 1000));
+    EXPECT_TRUE(EndsWithZero(saver));
     std::printf("[ figure ] dismissing key to process exit: %lu ms\n",
                 static_cast<unsigned long>(GetTickCount() - pressed));
 }
@@ -49,7 +58,7 @@ TEST_F(FullScreen, MouseMovesEndItWithinSeven) {
         ++moves;
         saver.WaitExit(400);
     }
-    EXPECT_TRUE(EndsWithZero(saver, 2000)) << "still running after " << moves << " moves";
+    EXPECT_TRUE(EndsWithZero(saver)) << "still running after " << moves << " moves";
     std::printf("[ figure ] posted mouse moves before the end: %d\n", moves);
 }
 
@@ -59,7 +68,7 @@ TEST_F(FullScreen, EveryButtonEndsIt) {
         HWND window = StartSaver(saver);
         ASSERT_NE(window, nullptr);
         PostButton(window, button);
-        EXPECT_TRUE(EndsWithZero(saver, 2000)) << "button message " << button;
+        EXPECT_TRUE(EndsWithZero(saver)) << "button message " << button;
     }
 }
 
@@ -74,11 +83,12 @@ TEST_F(FullScreen, GameKeysSteerUnderManualControlAndEscEnds) {
     // Each SPACE drops a figure to the bottom at once: the middle piles up far
     // faster than the autopilot could place figures.
     for (int i = 0; i < 8; ++i) PostKey(window, VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return FilledCells(ReadScreen(), empty) >= 20; }))
+        << "the dropped figures never showed";
     Sleep(600);
     EXPECT_TRUE(saver.Running()) << "a game key ended the saver";
-    EXPECT_GE(FilledCells(ReadScreen(), empty), 20);
     PostKey(window, VK_ESCAPE);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 TEST_F(FullScreen, ArrowKeyEndsItWithoutManualControl) {
@@ -87,7 +97,7 @@ TEST_F(FullScreen, ArrowKeyEndsItWithoutManualControl) {
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
     PostKey(window, VK_LEFT);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 // The number of top-level windows of the class, in any process.
@@ -113,7 +123,7 @@ TEST_F(FullScreen, AScreenSaveRequestStartsNothingMore) {
     EXPECT_EQ(WindowsOfClass(SaverClass), 1) << "a second saver";
     EXPECT_TRUE(saver.Running());
     PostKey(window, VK_ESCAPE);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 TEST_F(FullScreen, WinIniAfterwardsHoldsEveryKeyAndTheScores) {
@@ -125,9 +135,8 @@ TEST_F(FullScreen, WinIniAfterwardsHoldsEveryKeyAndTheScores) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    Sleep(500);
     PostKey(window, VK_RETURN);
-    ASSERT_TRUE(EndsWithZero(saver, 2000));
+    ASSERT_TRUE(EndsWithZero(saver));
     for (const char* key : {"Time", "Priority", "ShowBkgr", "ShowInfo", "ManualControl", "Palette",
                             "Path", "Score1", "Score2", "Score3"})
         EXPECT_NE(ReadIni(key), "<none>") << key;
@@ -151,9 +160,8 @@ TEST_F(FullScreen, SessionEndSavesEvenWhenTheProcessIsThenKilled) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
-    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    ASSERT_TRUE(Answers(window, WM_QUERYENDSESSION, 0));
+    ASSERT_TRUE(Answers(window, WM_ENDSESSION, TRUE)) << "the saver did not finish the session end";
     saver.Kill();
     for (const char* key : {"Time", "Priority", "ShowBkgr", "ShowInfo", "ManualControl", "Palette",
                             "Path", "Score1", "Score2", "Score3"})
@@ -167,8 +175,7 @@ TEST_F(FullScreen, WithoutSessionEndAKilledSaverSavesNothing) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    ASSERT_TRUE(Answers(window, WM_ENDSESSION, FALSE)) << "the saver did not take the message";
     saver.Kill();
     EXPECT_EQ(ReadIni("Path"), "<none>");
 }
@@ -188,12 +195,12 @@ TEST_F(FullScreen, OddCommandLinesAndSettingsStillRunAndEndWithZero) {
         TProcess saver;
         ASSERT_TRUE(saver.Start(arguments));
         // ShowInfo reads as off here, so the panel boxes stay empty: no frame check.
-        HWND window = saver.FindWindowOf(SaverClass, 10000);
+        HWND window = saver.FindWindowOf(SaverClass, PatienceMs);
         ASSERT_NE(window, nullptr) << arguments.substr(0, 20);
         Sleep(1500);
         EXPECT_TRUE(saver.Running());
         PostKey(window, 'Z');
-        EXPECT_TRUE(EndsWithZero(saver, 2000)) << arguments.substr(0, 20);
+        EXPECT_TRUE(EndsWithZero(saver)) << arguments.substr(0, 20);
     }
 }
 
@@ -223,8 +230,8 @@ TEST_F(TwoMonitors, TheOtherMonitorTurnsBlackAndAClickThereEndsTheRun) {
     ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
     const RECT other = OtherMonitor();
     TOpenDocument document(other);
-    PumpMessages(500);
-    ASSERT_GT(ReadScreen().At(other.left + 5, other.top + 5), 0u) << "the document is not shown";
+    ASSERT_TRUE(WaitUntil([&] { return ReadScreen().At(other.left + 5, other.top + 5) > 0; }))
+        << "the document is not shown";
 
     TProcess saver;
     HWND window = StartSaver(saver);
@@ -233,19 +240,19 @@ TEST_F(TwoMonitors, TheOtherMonitorTurnsBlackAndAClickThereEndsTheRun) {
     GetWindowRect(window, &game);
     const RECT primary = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     EXPECT_TRUE(EqualRect(&game, &primary)) << "the game left the primary monitor";
-    HWND cover = saver.FindWindowOf(CoverClass, 2000);
+    HWND cover = saver.FindWindowOf(CoverClass, PatienceMs);
     ASSERT_NE(cover, nullptr);
     RECT covered = {};
     GetWindowRect(cover, &covered);
     EXPECT_TRUE(EqualRect(&covered, &other));
     EXPECT_TRUE(GetWindowLongA(cover, GWL_EXSTYLE) & WS_EX_TOPMOST) << "a taskbar would show through";
-    PumpMessages(300);
-    const TScreenShot shot = ReadScreen();
-    EXPECT_EQ(CountColors(shot, other), 1);
-    EXPECT_EQ(shot.At(other.left, other.top), 0u) << "the other monitor is not black";
+    EXPECT_TRUE(WaitUntil([&] {
+        const TScreenShot shot = ReadScreen();
+        return CountColors(shot, other) == 1 && shot.At(other.left, other.top) == 0;
+    })) << "the other monitor did not turn black";
 
     PostButton(cover, WM_LBUTTONDOWN);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 // A monitor removed during the run leaves its cover to Windows, which moves it
@@ -255,14 +262,14 @@ TEST_F(TwoMonitors, ADisplayChangeRebuildsTheCovers) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    HWND cover = saver.FindWindowOf(CoverClass, 2000);
+    HWND cover = saver.FindWindowOf(CoverClass, PatienceMs);
     ASSERT_NE(cover, nullptr);
     ShowWindow(cover, SW_HIDE);
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(window, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768), SMTO_ABORTIFHUNG,
                         5000, &answer);
     EXPECT_FALSE(IsWindow(cover)) << "the old cover is left";
-    HWND rebuilt = saver.FindWindowOf(CoverClass, 2000);
+    HWND rebuilt = saver.FindWindowOf(CoverClass, PatienceMs);
     ASSERT_NE(rebuilt, nullptr);
     EXPECT_TRUE(IsWindowVisible(rebuilt));
     RECT covered = {};
@@ -271,7 +278,7 @@ TEST_F(TwoMonitors, ADisplayChangeRebuildsTheCovers) {
     EXPECT_TRUE(EqualRect(&covered, &other));
     EXPECT_EQ(WindowsOfClass(CoverClass), 1);
     PostButton(rebuilt, WM_LBUTTONDOWN);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 // The colour at the centre of each cell of a well, row by row.
@@ -291,7 +298,7 @@ TEST_F(TwoMonitors, EveryMonitorPlaysAGameOfItsOwn) {
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
     const RECT other = OtherMonitor();
-    HWND game = saver.FindWindowOf(MonitorGameClass, 2000);
+    HWND game = saver.FindWindowOf(MonitorGameClass, PatienceMs);
     ASSERT_NE(game, nullptr) << "no game on the other monitor";
     RECT area = {};
     GetWindowRect(game, &area);
@@ -302,18 +309,18 @@ TEST_F(TwoMonitors, EveryMonitorPlaysAGameOfItsOwn) {
     const int32_t left = other.left + 215, top = other.top + 24, cell = 21;
     const std::vector<uint32_t> first = CellColours(ReadScreen(), left, top, cell);
     bool changed = false, apart = false;
-    for (const DWORD start = GetTickCount(); !(changed && apart) && GetTickCount() - start < 10000;
-         Sleep(200)) {
+    WaitUntil([&] {
         const TScreenShot shot = ReadScreen();
         const std::vector<uint32_t> now = CellColours(shot, left, top, cell);
         changed = changed || now != first;
         apart = apart || now != CellColours(shot, GlassArea.left, GlassArea.top, CellSize);
-    }
+        return changed && apart;
+    });
     EXPECT_TRUE(changed) << "the other monitor's well stood still";
     EXPECT_TRUE(apart) << "the other monitor showed the primary game";
 
     PostButton(game, WM_LBUTTONDOWN);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
     EXPECT_EQ(FindWindowA(MonitorGameClass, nullptr), nullptr) << "a game window outlived the run";
 }
 

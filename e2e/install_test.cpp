@@ -49,13 +49,13 @@ TEST_F(Install, TypedByNameRecordsTheFullShortPathSwitchesOnForGoodAndRuns) {
 
     TProcess saver;
     ASSERT_TRUE(saver.StartAs("rowfall.scr /reg", scr, folder));
-    HWND window = saver.FindWindowOf(SaverClass, 10000);
+    HWND window = saver.FindWindowOf(SaverClass, PatienceMs);
     ASSERT_NE(window, nullptr) << "no full-screen run after installing";
     EXPECT_EQ(lstrcmpiA(RegisteredSaver().c_str(), shortPath), 0) << RegisteredSaver();
     EXPECT_EQ(LastingScreenSaveActive(), "1");
 
     PostKey(window, VK_ESCAPE);
-    EXPECT_TRUE(EndsWithZero(saver, 5000));
+    EXPECT_TRUE(EndsWithZero(saver));
     EXPECT_EQ(lstrcmpiA(ReadIni("Path").c_str(), scr.c_str()), 0) << ReadIni("Path");
 }
 

@@ -43,6 +43,11 @@ protected:
             ++calls;
         return calls;
     }
+    // The library writes its line before it answers, so the saver may still be acting on it.
+    void WaitForCalls(int count) const {
+        EXPECT_TRUE(WaitUntil([&] { return Calls() >= count; }))
+            << "the password library was not called " << count << " times";
+    }
     static void SetDword(DWORD value) {
         ASSERT_TRUE(WriteUserValue(DesktopKey, UsePassword, REG_DWORD, &value, sizeof value));
     }
@@ -58,9 +63,10 @@ protected:
         Answer("refuse");
         TProcess saver;
         ASSERT_NE(StartCopy(saver), nullptr);
-        HWND window = saver.FindWindowOf(inputClass, 2000);
+        HWND window = saver.FindWindowOf(inputClass, PatienceMs);
         ASSERT_NE(window, nullptr) << inputClass;
         PostKey(window, 'Q');
+        WaitForCalls(1);
         Sleep(600);
         EXPECT_TRUE(saver.Running()) << "ended although the password was refused";
         EXPECT_EQ(Calls(), 1);
@@ -68,13 +74,13 @@ protected:
         Sleep(600);
         EXPECT_EQ(Calls(), 1) << "one of the six moves after a refusal asked again";
         PostMouseMove(window, 400, 400);
-        Sleep(600);
+        WaitForCalls(2);
         EXPECT_EQ(Calls(), 2) << "the seventh move did not ask";
         EXPECT_TRUE(saver.Running());
         EXPECT_TRUE(IsWindowVisible(window));
         Answer("accept");
         PostButton(window, WM_LBUTTONDOWN);
-        EXPECT_TRUE(EndsWithZero(saver, 2000));
+        EXPECT_TRUE(EndsWithZero(saver));
         EXPECT_EQ(Calls(), 3);
     }
 
@@ -100,7 +106,7 @@ TEST_F(Password, AcceptedEndsTheSaver) {
     HWND window = StartCopy(saver);
     ASSERT_NE(window, nullptr);
     PostKey(window, 'Q');
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
     EXPECT_EQ(Calls(), 1);
 }
 
@@ -113,12 +119,13 @@ TEST_F(Password, CloseRequestsAskLikeAKey) {
     ASSERT_NE(window, nullptr);
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     PostMessageA(window, WM_CLOSE, 0, 0);
+    WaitForCalls(2);
     Sleep(800);
     EXPECT_TRUE(saver.Running()) << "a close request ended the saver past a refused password";
     EXPECT_EQ(Calls(), 2);
     Answer("accept");
     PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(EndsWithZero(saver, 2000));
+    EXPECT_TRUE(EndsWithZero(saver));
     EXPECT_EQ(Calls(), 3);
 }
 
@@ -133,7 +140,7 @@ TEST_F(Password, AbsentOrZeroEndsWithoutTheLibrary) {
         HWND window = StartCopy(saver);
         ASSERT_NE(window, nullptr);
         PostKey(window, 'Q');
-        EXPECT_TRUE(EndsWithZero(saver, 2000)) << (absent ? "absent" : "zero");
+        EXPECT_TRUE(EndsWithZero(saver)) << (absent ? "absent" : "zero");
         EXPECT_EQ(Calls(), 0);
     }
 }
@@ -149,11 +156,11 @@ TEST_F(Password, ALibraryInTheCurrentFolderAloneIsNotUsed) {
     ASSERT_TRUE(CopyFileTo(ScrPath(), scr));
     TProcess saver;
     ASSERT_TRUE(saver.StartAs("\"" + scr + "\" /s", scr, Folder()));
-    HWND window = saver.FindWindowOf(SaverClass, 10000);
+    HWND window = saver.FindWindowOf(SaverClass, PatienceMs);
     ASSERT_NE(window, nullptr);
-    ASSERT_GE(WaitForFrame(saver, 10000), 0);
+    ASSERT_GE(WaitForFrame(saver, PatienceMs), 0);
     PostKey(window, 'Q');
-    EXPECT_TRUE(EndsWithZero(saver, 2000)) << "the current folder's library was asked";
+    EXPECT_TRUE(EndsWithZero(saver)) << "the current folder's library was asked";
     EXPECT_EQ(Calls(), 0);
 }
 

@@ -31,17 +31,15 @@ protected:
     void TearDown() override {
         if (IsWindow(Host)) DestroyWindow(Host);
     }
-    HWND WaitForChild(DWORD timeoutMs) {
-        const DWORD start = GetTickCount();
-        for (;;) {
-            if (HWND child = FindWindowExA(Host, nullptr, SaverClass, nullptr)) return child;
-            if (GetTickCount() - start > timeoutMs) return nullptr;
-            PumpMessages(20);
-        }
+    // The preview's window inside host, once the saver has made it.
+    static HWND WaitForChild(HWND host) {
+        HWND child = nullptr;
+        WaitUntil([&] { return (child = FindWindowExA(host, nullptr, SaverClass, nullptr)) != nullptr; });
+        return child;
     }
-    bool EndsWithZero(TProcess& saver, DWORD timeoutMs) {
-        const DWORD start = GetTickCount();
-        while (saver.Running() && GetTickCount() - start < timeoutMs) PumpMessages(20);
+    // Runs this thread's messages meanwhile: the host window is the driver's.
+    static bool EndsWithZero(TProcess& saver) {
+        WaitUntil([&] { return !saver.Running(); });
         DWORD code = 12345;
         return saver.WaitExit(0, &code) && code == 0;
     }
@@ -52,7 +50,7 @@ protected:
 TEST_F(Preview, ShowsTheWellIgnoresInputAndEndsWithItsHost) {
     TProcess saver;
     ASSERT_TRUE(saver.Start("/p " + std::to_string(reinterpret_cast<UINT_PTR>(Host))));
-    HWND child = WaitForChild(10000);
+    HWND child = WaitForChild(Host);
     ASSERT_NE(child, nullptr);
     RECT rect = {};
     GetClientRect(child, &rect);
@@ -68,7 +66,7 @@ TEST_F(Preview, ShowsTheWellIgnoresInputAndEndsWithItsHost) {
 
     const DWORD destroyed = GetTickCount();
     DestroyWindow(Host);
-    EXPECT_TRUE(EndsWithZero(saver, 3000));
+    EXPECT_TRUE(EndsWithZero(saver));
     std::printf("[ figure ] host window destroyed to preview exit: %lu ms\n",
                 static_cast<unsigned long>(GetTickCount() - destroyed));
 }
@@ -78,7 +76,7 @@ TEST_F(Preview, DestroyedHostBeforeStartEndsAtOnce) {
     DestroyWindow(Host);
     TProcess saver;
     ASSERT_TRUE(saver.Start("/p " + handle));
-    EXPECT_TRUE(EndsWithZero(saver, 3000));
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 HWND SaverTest::StartSaver(TProcess& saver, const std::string& arguments, const std::string& exe) {
     EXPECT_TRUE(saver.Start(arguments, exe)) << exe;
-    HWND window = saver.FindWindowOf(SaverClass, 10000);
+    HWND window = saver.FindWindowOf(SaverClass, PatienceMs);
     EXPECT_NE(window, nullptr) << "no saver window";
-    EXPECT_GE(WaitForFrame(saver, 10000), 0) << "no full frame";
+    EXPECT_GE(WaitForFrame(saver, PatienceMs), 0) << "no full frame";
     return window;
 }
 

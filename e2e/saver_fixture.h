@@ -23,7 +23,7 @@ protected:
     static int32_t FilledCells(const TScreenShot& shot, uint32_t emptyColor);
     static uint32_t EmptyColor(const TScreenShot& firstFrame);
     // True when the process ends within timeoutMs with exit code 0.
-    static bool EndsWithZero(TProcess& saver, DWORD timeoutMs);
+    static bool EndsWithZero(TProcess& saver, DWORD timeoutMs = PatienceMs);
 
 private:
     TIniBackup Ini_;

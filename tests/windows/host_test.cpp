@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "e2e/wait_until.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
 #include "host/win/manual_key.h"
 #include "host/win/password.h"
 #include "host/win/worker.h"
 #include "pacing/win/saver_objects.h"
+#include "tests/windows/lock_holder.h"
 
 namespace {
 
@@ -51,7 +53,7 @@ TEST_F(HostObjects, WorkerEndsOnStopAndPostsDestroyToTheSaverWindow) {
     Sleep(700);
     EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_TIMEOUT) << "the worker ended by itself";
     SetEvent(StopEvent);
-    EXPECT_EQ(WaitForSingleObject(worker, 2000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(worker, PatienceMs), WAIT_OBJECT_0);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     EXPECT_EQ(DestroysSeen, 1u);
@@ -90,21 +92,10 @@ TEST_F(HostObjects, GameKeyIsDroppedWhenTheLockIsHeldElsewhere) {
     Rowfall.ClearGlass();
     Rowfall.NewFigure();
     const int32_t x = Rowfall.X;
-    HANDLE holder = CreateThread(
-        nullptr, 0,
-        [](void*) -> DWORD {
-            WaitForSingleObject(GameLock, INFINITE);
-            Sleep(6000);
-            ReleaseMutex(GameLock);
-            return 0;
-        },
-        nullptr, 0, nullptr);
-    Sleep(100);
+    TLockHolder holder(GameLock);
     ManualKey(VK_LEFT);
     EXPECT_EQ(Rowfall.X, x);
     EXPECT_FALSE(AutoPlay) << "the pause holds even for a dropped key";
-    WaitForSingleObject(holder, INFINITE);
-    CloseHandle(holder);
 }
 
 TEST(PasswordCheck, NoUsableValueMeansNoCheck) {
