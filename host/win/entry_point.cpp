@@ -11,7 +11,6 @@
 #include "host/win/password.h"
 #include "host/win/saver_window.h"
 #include "host/win/worker.h"
-#include "resources/resource.h"
 #include "settings/win/config_dialog.h"
 #include "settings/win/installer.h"
 #include "settings/win/settings_store.h"
@@ -39,18 +38,6 @@ public:
     TSharedObjects(const TSharedObjects&) = delete;
     TSharedObjects& operator=(const TSharedObjects&) = delete;
 };
-
-bool RegisterSaverClass() {
-    WNDCLASSEXA saverClass = {};
-    saverClass.cbSize = sizeof saverClass;
-    saverClass.style = CS_OWNDC;
-    saverClass.lpfnWndProc = SaverWindowProc;
-    saverClass.hInstance = Instance;
-    saverClass.hIcon = LoadIconA(Instance, MAKEINTRESOURCEA(IDI_ROWFALL));
-    saverClass.hIconSm = LoadIconA(Instance, MAKEINTRESOURCEA(IDI_ROWFALL));
-    saverClass.lpszClassName = SaverClassName;
-    return RegisterClassExA(&saverClass) != 0;
-}
 
 // Split here, not by the start-up code: it cuts an unquoted path with blanks, or
 // one with a letter beyond ASCII, inside the path.
@@ -98,7 +85,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Instance = instance;
     LoadSettings();
     TakeCommand();
-    if ((RunMode == ModePreview || RunMode == ModeSaver) && !RegisterSaverClass()) return 0;
+    if ((RunMode == ModePreview || RunMode == ModeSaver) && !RegisterGameWindowClass(SaverClassName))
+        return 0;
     TSharedObjects objects;
     try {
         return RunTheMode();

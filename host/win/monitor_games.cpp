@@ -15,16 +15,6 @@ const char GameClassName[] = "Korvex Rowfall Monitor Game";
 constexpr uint32_t SeedStep = 7919;  // a prime: no two games seed their figures alike
 constexpr uint32_t WorkerJoinMs = 5000;
 
-bool RegisterGameClass() {
-    WNDCLASSEXA gameClass = {};
-    gameClass.cbSize = sizeof gameClass;
-    gameClass.style = CS_OWNDC;
-    gameClass.lpfnWndProc = SaverWindowProc;
-    gameClass.hInstance = Instance;
-    gameClass.lpszClassName = GameClassName;
-    return RegisterClassExA(&gameClass) != 0;
-}
-
 std::unique_ptr<TGame> ShowGame(const RECT& area, uint32_t seedOffset) {
     HWND window = CreateWindowExA(WS_EX_TOPMOST, GameClassName, SaverTitle, WS_POPUP, area.left,
                                   area.top, area.right - area.left, area.bottom - area.top,
@@ -59,7 +49,7 @@ TMonitorGames::~TMonitorGames() { End(); }
 void TMonitorGames::Open() {
     const std::vector<RECT> areas = OtherMonitors();
     if (areas.empty()) return;
-    if (!Registered_) Registered_ = RegisterGameClass();
+    if (!Registered_) Registered_ = RegisterGameWindowClass(GameClassName);
     if (!Registered_) return;
     for (const RECT& area : areas) {
         const uint32_t seedOffset = SeedStep * static_cast<uint32_t>(Games_.size() + 1);

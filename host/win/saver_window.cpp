@@ -6,6 +6,7 @@
 #include "host/win/monitor_games.h"
 #include "host/win/worker.h"
 #include "pacing/win/saver_objects.h"
+#include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/win/settings_store.h"
 
@@ -65,6 +66,18 @@ void ApplyPriority(HANDLE worker) {
         SetThreadPriority(worker, THREAD_PRIORITY_HIGHEST);
         break;
     }
+}
+
+bool RegisterGameWindowClass(const char* className) {
+    WNDCLASSEXA gameClass = {};
+    gameClass.cbSize = sizeof gameClass;
+    gameClass.style = CS_OWNDC;  // the screen object keeps the window's own context
+    gameClass.lpfnWndProc = SaverWindowProc;
+    gameClass.hInstance = Instance;
+    gameClass.hIcon = LoadIconA(Instance, MAKEINTRESOURCEA(IDI_ROWFALL));
+    gameClass.hIconSm = LoadIconA(Instance, MAKEINTRESOURCEA(IDI_ROWFALL));
+    gameClass.lpszClassName = className;
+    return RegisterClassExA(&gameClass) != 0;
 }
 
 HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent) {

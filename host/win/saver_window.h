@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+// A class of windows that show a game: the saver window's, and the monitor games'.
+bool RegisterGameWindowClass(const char* className);
+
 // A preview child of parent, or the full-screen popup when parent is null;
 // attaches the screen object to it. Null when the window cannot be made.
 HWND CreateSaverWindow(int32_t width, int32_t height, HWND parent);
