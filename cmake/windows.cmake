@@ -70,3 +70,4 @@ foreach(tool ${win_tools})
   add_executable(${name} ${tool})
   target_link_libraries(${name} rowfall_win screen_input)
 endforeach()
+set_target_properties(bare_window PROPERTIES WIN32_EXECUTABLE ON)  # a GUI program, as the .scr

@@ -1,6 +1,8 @@
 // Where the engine's drawing meets a real surface. With none attached the engine
 // plays headless; the Windows side draws with GDI into the back buffer.
 #pragma once
+#include <cstdint>
+
 #include "engine/palette.h"
 #include "engine/rect.h"
 
@@ -15,4 +17,7 @@ public:
     virtual void SetPixel(int32_t x, int32_t y, TColor color) = 0;
     // Copies the area from the back buffer to the window; true when the copy succeeded.
     virtual bool CopyToWindow(const TRect& area) = 0;
+    // Returns once the tick count differs from since, or sooner when the game is to
+    // stop: the dissolve shows one copy per tick. Blocks; never spins on the clock.
+    virtual void AwaitTick(uint32_t since) = 0;
 };

@@ -56,10 +56,23 @@ int32_t TRowfall::ClearLines() {
     }
 }
 
+// Marks the engine as dissolving for one row, on every way out.
+class TDissolveScope {
+public:
+    explicit TDissolveScope(bool& dissolving) : Dissolving_(dissolving) { Dissolving_ = true; }
+    ~TDissolveScope() { Dissolving_ = false; }
+    TDissolveScope(const TDissolveScope&) = delete;
+    TDissolveScope& operator=(const TDissolveScope&) = delete;
+
+private:
+    bool& Dissolving_;
+};
+
 // The row fades into the empty color straight in the window, one strip copy per
 // tick. Without a surface or cell size there is nothing to fade and no reason to wait.
 void TRowfall::FlashLine(int32_t row) {
     if (!Live || !Device || CellWidth <= 0 || CellHeight <= 0) return;
+    TDissolveScope dissolving(Dissolving);
     const int32_t left = GlassRect.left;
     const int32_t width = GlassColumns * CellWidth;
     const int32_t top = GlassRect.top + row * CellHeight;
@@ -71,8 +84,7 @@ void TRowfall::FlashLine(int32_t row) {
             const uint32_t before = TickCount();
             TRect strip{left, top, left + width, top + CellHeight};
             BlitRect(strip);
-            while (TickCount() == before) {
-            }
+            Device->AwaitTick(before);
         }
     }
 }

@@ -32,6 +32,10 @@ public:
     int32_t CellY[4] = {};
     int32_t Glass[GlassColumns * GlassRows] = {};  // column-major: column * 20 + row
     bool Live = false;
+    // A full row is fading: the landing is half done, and whoever shares the engine
+    // leaves the figure and the well alone until it is over (the dissolve lets the
+    // game lock go while it waits for the tick).
+    bool Dissolving = false;
     TCalendarSeconds GameStart = 0;  // the well's last clearing; the game-time clock counts from it
     uint32_t SeedOffset = 0;
 

@@ -38,7 +38,8 @@ struct TTurnState {
     uint32_t LastFall = 0;
 };
 
-enum class TPass { Going, Landed, Abandoned };
+// Held: the other thread's landing is still dissolving; the pass did nothing.
+enum class TPass { Going, Landed, Abandoned, Held };
 
 int32_t Magnitude(int32_t value) { return value < 0 ? -value : value; }
 
@@ -67,6 +68,7 @@ TPass AutopilotPass(TRowfall& game, TTurnHost& host, TTurnState& turn) {
     {
         TGameLock lock(host);
         if (!lock.Owned()) return TPass::Abandoned;
+        if (game.Dissolving) return TPass::Held;
         if (!turn.Planned) {
             // A plan counts from where the figure is now, so its counters start afresh.
             game.FindBestMove(turn.PlanRotations, turn.PlanShift);
@@ -88,14 +90,20 @@ TPass AutopilotPass(TRowfall& game, TTurnHost& host, TTurnState& turn) {
 }
 
 TPass ManualPass(TRowfall& game, TTurnHost& host, TTurnState& turn) {
-    TGameLock lock(host);
-    if (!lock.Owned()) return TPass::Abandoned;
-    const uint32_t now = TickCount();
-    if (now - turn.LastFall > ManualFallMs) {
-        turn.LastFall = now;
-        if (game.ShiftY(1) == 0) return TPass::Landed;
+    {
+        TGameLock lock(host);
+        if (!lock.Owned()) return TPass::Abandoned;
+        if (game.Dissolving) return TPass::Held;
+        const uint32_t now = TickCount();
+        if (now - turn.LastFall > ManualFallMs) {
+            turn.LastFall = now;
+            if (game.ShiftY(1) == 0) return TPass::Landed;
+        }
+        host.FlushEngineChanges();
     }
-    host.FlushEngineChanges();
+    // Until the next fall is due; the user's keys move the figure meanwhile.
+    const uint32_t sinceFall = TickCount() - turn.LastFall;
+    if (sinceFall <= ManualFallMs) host.PauseForKeys(ManualFallMs + 1 - sinceFall);
     return TPass::Going;
 }
 
@@ -109,6 +117,10 @@ bool PlayRows(TRowfall& game, TTurnHost& host) {
             autoPlay ? AutopilotPass(game, host, turn) : ManualPass(game, host, turn);
         if (pass == TPass::Abandoned) return false;
         if (pass == TPass::Landed) return true;
+        if (pass == TPass::Held) {
+            host.Pause(FastRowMs);
+            continue;
+        }
         turn.Planned = autoPlay;
     }
     return true;
@@ -131,11 +143,13 @@ void PlayTurn(TRowfall& game, TTurnFlags& flags, TTurnHost& host) {
 
 void TTurnHost::FoldScore(int32_t score) { ::FoldScore(Settings, score); }
 
+// The tick count, not the wait's own time-out, says when the time is up: a wait
+// may end a little early or late, as the system's timer goes.
 void Delay(TTurnHost& host, int32_t ms) {
     const uint32_t wait = ms > 0 ? uint32_t(ms) : 0;
     const uint32_t start = TickCount();
-    while (!host.StopRequested() && TickCount() - start < wait) {
-    }
+    for (uint32_t elapsed = 0; elapsed < wait; elapsed = TickCount() - start)
+        if (host.Pause(wait - elapsed)) return;
 }
 
 void Run(TRowfall& game, TTurnFlags& flags, TTurnHost& host) {

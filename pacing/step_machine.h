@@ -11,6 +11,12 @@ class TTurnHost {
 public:
     virtual ~TTurnHost() = default;
     virtual bool StopRequested() = 0;
+    // Blocks for at most ms, never holding the game lock; true when a stop ended the
+    // wait or had come before it.
+    virtual bool Pause(uint32_t ms) = 0;
+    // Pause, also ended by a game key that moved the figure, or when the autopilot's
+    // turn comes back after the keys.
+    virtual bool PauseForKeys(uint32_t ms) = 0;
     virtual bool IsAutoPlay() = 0;
     virtual bool LockGame() = 0;  // false when the 5000 ms bound ran out
     virtual void UnlockGame() = 0;
@@ -28,7 +34,7 @@ struct TTurnFlags {
     bool Started = false;
 };
 
-// Busy-waits (polling, never sleeping) until ms have passed or a stop is requested.
+// Waits until ms have passed on the tick count, or a stop is requested.
 void Delay(TTurnHost& host, int32_t ms);
 
 // One turn: restart after a game over, plan, walk the figure down until it lands.

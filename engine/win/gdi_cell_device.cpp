@@ -1,5 +1,8 @@
 #include "engine/win/gdi_cell_device.h"
 
+#include "engine/ticks.h"
+#include "engine/win/lock_scope.h"
+
 namespace {
 
 enum { EmptyBrush = 0, FaceBrush = 1, LightBrush = 2, DarkBrush = 3 };
@@ -86,4 +89,22 @@ bool TGdiCellDevice::CopyToWindow(const TRect& area) {
     if (!WindowDC || !BackDC) return false;
     return BitBlt(WindowDC, area.left, area.top, area.right - area.left, area.bottom - area.top,
                   BackDC, area.left, area.top, SRCCOPY) != FALSE;
+}
+
+// Nothing waits holding the game lock: a holder lets go for the wait (the engine is
+// marked as dissolving meanwhile) and takes it back before the next copy.
+void TGdiCellDevice::AwaitTick(uint32_t since) {
+    const bool held = Lock && ReleaseMutex(Lock);
+    HANDLE stops[2];
+    DWORD count = 0;
+    for (HANDLE stop : Stops)
+        if (stop) stops[count++] = stop;
+    while (TickCount() == since) {
+        if (count == 0) {
+            Sleep(1);
+        } else if (WaitForMultipleObjects(count, stops, FALSE, 1) != WAIT_TIMEOUT) {
+            break;  // the run or the game is over: the rest of the fade need not be paced
+        }
+    }
+    if (held) WaitForLock(Lock);
 }

@@ -21,10 +21,15 @@ public:
     void DrawCell(const TRect& cell, bool filled) override;
     void SetPixel(int32_t x, int32_t y, TColor color) override;
     bool CopyToWindow(const TRect& area) override;
+    void AwaitTick(uint32_t since) override;
 
     HDC WindowDC = nullptr;
     HDC BackDC = nullptr;
     int WindowDCState = 0;
     int BackDCState = 0;
     HBRUSH Brushes[4] = {};
+    // The game lock, let go while the dissolve waits for a tick, and the events that
+    // end such a wait (the run's stop, the game's own); null where there are none.
+    HANDLE Lock = nullptr;
+    HANDLE Stops[2] = {};
 };

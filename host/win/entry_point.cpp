@@ -19,18 +19,21 @@ namespace {
 
 constexpr uint32_t WorkerJoinMs = 5000;
 
-// The game lock, the autopilot lock and the stop event, closed in creation
-// order once the worker is done with them, on every way out.
+// The game lock, the autopilot lock, the stop event, the key event and the display
+// state, closed in creation order once the worker is done with them, on every way out.
 class TSharedObjects {
 public:
     TSharedObjects() {
         GameLock = CreateMutexA(nullptr, FALSE, nullptr);
         AutoPlayLock = CreateMutexA(nullptr, FALSE, nullptr);
         StopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        KeyEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        DisplayOn = CreateEventA(nullptr, TRUE, TRUE, nullptr);
     }
     ~TSharedObjects() {
+        SetEvent(StopEvent);  // an exception may have left the run without it
         EndWorker(WorkerJoinMs);
-        for (HANDLE* handle : {&GameLock, &AutoPlayLock, &StopEvent}) {
+        for (HANDLE* handle : {&GameLock, &AutoPlayLock, &StopEvent, &KeyEvent, &DisplayOn}) {
             if (*handle) CloseHandle(*handle);
             *handle = nullptr;
         }

@@ -6,17 +6,11 @@
 HANDLE& GameLock = PrimaryGame.Lock;
 HANDLE AutoPlayLock = nullptr;
 HANDLE StopEvent = nullptr;
+HANDLE KeyEvent = nullptr;
+HANDLE DisplayOn = nullptr;
 
 bool AutoPlay = true;
 uint32_t LastKeyTime = 0;
-
-bool WaitForLock(HANDLE lock) { return WaitForSingleObject(lock, LockTimeout) != WAIT_TIMEOUT; }
-
-TLockScope::TLockScope(HANDLE lock) : Lock_(lock), Owned_(WaitForLock(lock)) {}
-
-TLockScope::~TLockScope() {
-    if (Owned_) ReleaseMutex(Lock_);
-}
 
 bool StopRequested() {
     // A failed poll (closed or null handle) ends the run rather than spinning forever.
@@ -40,4 +34,30 @@ bool IsAutoPlay() {
     // Unsigned, so the difference stays right across the tick counter's wrap.
     if (!AutoPlay && TickCount() - LastKeyTime > 3 * StepInterval) AutoPlay = true;
     return AutoPlay;
+}
+
+DWORD AutoPlayDueIn() {
+    TLockScope lock(AutoPlayLock);
+    if (!lock.Owned()) return INFINITE;
+    if (AutoPlay) return 0;
+    const uint32_t idle = TickCount() - LastKeyTime;
+    return idle > 3 * StepInterval ? 0 : 3 * StepInterval + 1 - idle;
+}
+
+bool DisplayIsOn() { return !DisplayOn || WaitForSingleObject(DisplayOn, 0) != WAIT_TIMEOUT; }
+
+bool AwaitStop(const TGame& game, DWORD ms, HANDLE wake) {
+    HANDLE handles[3] = {StopEvent};
+    DWORD stops = 1;
+    if (game.Stop) handles[stops++] = game.Stop;
+    DWORD count = stops;
+    if (!DisplayIsOn()) {
+        // Nothing plays while nobody can see it; the game goes on where it was.
+        handles[count++] = DisplayOn;
+        ms = INFINITE;
+    } else if (wake) {
+        handles[count++] = wake;
+    }
+    const DWORD result = WaitForMultipleObjects(count, handles, FALSE, ms);
+    return result == WAIT_FAILED || result < WAIT_OBJECT_0 + stops;
 }

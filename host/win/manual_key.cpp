@@ -29,12 +29,15 @@ bool IsGameKey(WPARAM key) {
 void ManualKey(WPARAM key) {
     // The pause holds even when the key itself is dropped below.
     SetAutoPlay(false);
-    TLockScope lock(GameLock);
-    if (!lock.Owned()) return;
+    // Input is never held up behind a worker: a key that cannot have the lock at once
+    // is dropped, as is one that comes while a landing's rows dissolve.
+    TLockScope lock(GameLock, WindowLockMs);
+    if (!lock.Owned() || Rowfall.Dissolving) return;
     Form.FlushEngineChanges();
     const int32_t score = Rowfall.Score;
     ApplyKey(key);
     Form.TakeEngineChanges();
     if (Rowfall.Score != score) Form.ShowScore();
     Form.Flush();
+    SetEvent(KeyEvent);  // a manual pass waiting for the next fall looks again
 }

@@ -1,11 +1,9 @@
 #include "host/win/monitor_games.h"
 
 #include "host/win/host_state.h"
-#include "host/win/locks.h"
 #include "host/win/monitors.h"
 #include "host/win/saver_window.h"
 #include "host/win/worker.h"
-#include "settings/settings.h"
 
 TMonitorGames MonitorGames;
 
@@ -70,16 +68,41 @@ void TMonitorGames::EndGone() {
             ++game;
             continue;
         }
-        SetEvent(game->Game->Stop);
-        Finish(*game);
+        Leave(*game);
         game = Games_.erase(game);
     }
 }
 
+void TMonitorGames::Left(TGame* left) {
+    for (auto game = Leaving_.begin(); game != Leaving_.end(); ++game) {
+        if (game->Game.get() != left) continue;
+        // The worker posted this as its last act: nothing of the game is in use any more.
+        JoinWorker(*game->Game, 0);
+        Release(*game->Game);
+        Leaving_.erase(game);
+        return;
+    }
+}
+
+// A worker still busy past the bound may be drawing with its game: that game is left
+// to it, and the process end takes it.
 void TMonitorGames::End() {
-    for (TMonitorGame& game : Games_) SetEvent(game.Game->Stop);
-    for (TMonitorGame& game : Games_) Finish(game);
-    Games_.clear();
+    while (!Games_.empty()) {
+        Leave(Games_.back());
+        Games_.pop_back();
+    }
+    std::vector<HANDLE> workers;
+    for (const TMonitorGame& game : Leaving_)
+        if (game.Game->Worker && workers.size() < MAXIMUM_WAIT_OBJECTS) workers.push_back(game.Game->Worker);
+    if (!workers.empty())
+        WaitForMultipleObjects(DWORD(workers.size()), workers.data(), TRUE, WorkerJoinMs);
+    for (TMonitorGame& game : Leaving_) {
+        if (JoinWorker(*game.Game, 0))
+            Release(*game.Game);
+        else
+            game.Game.release();
+    }
+    Leaving_.clear();
     if (Registered_) UnregisterClassA(GameClassName, Instance);
     Registered_ = false;
 }
@@ -90,19 +113,8 @@ std::vector<RECT> TMonitorGames::Areas() const {
     return areas;
 }
 
-// The game's running score joins the shared list, then its window and objects go. A
-// worker still busy past the bound may be drawing with them: they are left to it,
-// and the process end takes them.
-void TMonitorGames::Finish(TMonitorGame& monitorGame) {
-    TGame& game = *monitorGame.Game;
-    const bool ended = JoinWorker(game, WorkerJoinMs);
-    {
-        TLockScope lock(game.Lock);
-        TLockScope scores(GameLock);
-        if (lock.Owned() && scores.Owned()) FoldScoreSorted(Settings, game.Engine.Score);
-    }
-    if (ended)
-        Release(game);
-    else
-        monitorGame.Game.release();
+void TMonitorGames::Leave(TMonitorGame& game) {
+    SetEvent(game.Game->Stop);
+    ShowWindow(game.Game->Screen.Window, SW_HIDE);
+    Leaving_.push_back(std::move(game));
 }

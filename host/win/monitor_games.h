@@ -19,17 +19,24 @@ public:
 
     void Open();     // one game per other monitor of the current layout; needs the saver window
     void Start();    // their workers, at the Priority setting
-    void EndGone();  // after a display change: a game whose monitor is gone ends
-    void End();      // every game ends, its score folded in turn, and its window goes
-    std::vector<RECT> Areas() const;  // the monitors that show a game
+    // After a display change: a game whose monitor is gone is told to stop and hidden
+    // at once; it goes when its worker has left (Left). Nothing here waits for a worker.
+    void EndGone();
+    // Posted by a game's worker as it leaves, its score folded: its window and objects go.
+    void Left(TGame* game);
+    // Every game is told to stop and hidden; their workers get one bound together, and
+    // those that have left by then go.
+    void End();
+    std::vector<RECT> Areas() const;  // the monitors that show a game still playing
 
 private:
     struct TMonitorGame {
         RECT Area;
         std::unique_ptr<TGame> Game;
     };
-    void Finish(TMonitorGame& game);
+    void Leave(TMonitorGame& game);
     std::vector<TMonitorGame> Games_;
+    std::vector<TMonitorGame> Leaving_;  // stopped and hidden; their workers may still run
     bool Registered_ = false;
 };
 

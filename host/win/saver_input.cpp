@@ -8,17 +8,11 @@
 
 namespace {
 
-BOOL CALLBACK Hide(HWND window, LPARAM) {
-    ShowWindow(window, SW_HIDE);
+// The run's windows: the saver window and those it owns (covers, monitor games).
+BOOL CALLBACK HideRunWindow(HWND window, LPARAM) {
+    if (window == SaverWindow || GetWindow(window, GW_OWNER) == SaverWindow)
+        ShowWindow(window, SW_HIDE);
     return TRUE;
-}
-
-// The desktop comes back at once, before anything else: the worker, at idle
-// priority beside a busy program, may take seconds to end its turn. Every window
-// of the run, covers and games included, belongs to this thread.
-void EndRun() {
-    EnumThreadWindows(GetCurrentThreadId(), Hide, 0);
-    SetEvent(StopEvent);
 }
 
 void StopIfPasswordAccepted() {
@@ -64,6 +58,13 @@ bool IsCloseRequest(UINT message, WPARAM wParam) {
 }
 
 }  // namespace
+
+// Before anything else: the worker, at idle priority beside a busy program, may take
+// seconds to end its turn. Every window of the run belongs to this thread.
+void EndRun() {
+    if (SaverWindow) EnumThreadWindows(GetCurrentThreadId(), HideRunWindow, 0);
+    SetEvent(StopEvent);
+}
 
 bool HandleSaverInput(UINT message, WPARAM wParam) {
     switch (message) {

@@ -7,3 +7,6 @@
 
 // True when the message is input handled here (its answer is then 0).
 bool HandleSaverInput(UINT message, WPARAM wParam);
+
+// The desktop comes back at once: every window of the run hidden, then the stop set.
+void EndRun();

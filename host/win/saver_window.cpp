@@ -1,9 +1,11 @@
 #include "host/win/saver_window.h"
 
+#include "host/win/display_state.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
 #include "host/win/monitor_covers.h"
 #include "host/win/monitor_games.h"
+#include "host/win/saver_input.h"
 #include "host/win/worker.h"
 #include "pacing/win/saver_objects.h"
 #include "resources/resource.h"
@@ -23,6 +25,7 @@ void FillOtherMonitors() {
 int32_t PlayFullScreen(int32_t width, int32_t height) {
     if (!CreateSaverWindow(width, height, nullptr)) return 0;
     FillOtherMonitors();
+    TDisplayNotices displayNotices(SaverWindow);
     BOOL previous = FALSE;
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &previous, 0);
     int32_t result = 0;
@@ -32,6 +35,7 @@ int32_t PlayFullScreen(int32_t width, int32_t height) {
         ApplyPriority(worker);
         MonitorGames.Start();
         result = MessageLoop();
+        EndRun();  // however the loop ended, the desktop comes back and the workers stop
     }
     // Every game's running score is folded in turn, then the settings are saved once.
     MonitorGames.End();
@@ -50,10 +54,10 @@ int32_t MessageLoop(HWND window) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    if (got == 0) return int32_t(msg.wParam);
-    // A failed GetMessage brings no quit message: the worker must still be told.
+    // Every way out tells the workers: a quit message from outside, or a failed
+    // GetMessage, comes without the window's destroy.
     SetEvent(StopEvent);
-    return 0;
+    return got == 0 ? int32_t(msg.wParam) : 0;
 }
 
 void ApplyPriority(HANDLE worker) {

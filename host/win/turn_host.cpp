@@ -6,6 +6,14 @@
 
 bool TSaverTurnHost::StopRequested() { return ::StopRequested() || GameStopRequested(Game_); }
 
+bool TSaverTurnHost::Pause(uint32_t ms) { return AwaitStop(Game_, ms); }
+
+bool TSaverTurnHost::PauseForKeys(uint32_t ms) {
+    if (!IsPrimary(Game_)) return Pause(ms);
+    const DWORD handOver = AutoPlayDueIn();
+    return AwaitStop(Game_, ms < handOver ? ms : handOver, KeyEvent);
+}
+
 bool TSaverTurnHost::IsAutoPlay() { return !IsPrimary(Game_) || ::IsAutoPlay(); }
 
 bool TSaverTurnHost::LockGame() { return WaitForLock(Game_.Lock); }

@@ -9,6 +9,8 @@ public:
     explicit TSaverTurnHost(TGame& game) : Game_(game) {}
 
     bool StopRequested() override;
+    bool Pause(uint32_t ms) override;
+    bool PauseForKeys(uint32_t ms) override;  // the keys steer the primary game only
     bool IsAutoPlay() override;  // the keys steer the primary game only
     bool LockGame() override;
     void UnlockGame() override;

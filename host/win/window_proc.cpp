@@ -1,11 +1,13 @@
 // One window procedure for the preview, the full-screen saver and the games on the
 // other monitors.
+#include "host/win/display_state.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
 #include "host/win/monitor_covers.h"
 #include "host/win/monitor_games.h"
 #include "host/win/saver_input.h"
 #include "host/win/saver_window.h"
+#include "host/win/worker.h"
 #include "pacing/win/saver_objects.h"
 #include "settings/win/settings_store.h"
 
@@ -24,23 +26,43 @@ LRESULT OnPaint(HWND window) {
     TGame& game = GameOf(window);
     // Held until EndPaint: BeginPaint clips the window's own context to the update
     // region, and a worker flush in between would copy only that part and call it done.
-    TLockScope lock(game.Lock);
+    // Never waited for long: a busy worker's next flush shows the back buffer instead.
+    TLockScope lock(game.Lock, WindowLockMs);
     RECT update = {};
     GetUpdateRect(window, &update, FALSE);
     PAINTSTRUCT paint;
     const bool opened = update.left != 0 || update.right != 0;
     if (opened) BeginPaint(window, &paint);
     // Drawn through the window's own context; the paint only validates.
-    if (lock.Owned()) game.Screen.ClearScreen();
+    if (lock.Owned() && !game.Engine.Dissolving && DisplayIsOn())
+        game.Screen.ClearScreen();
+    else
+        game.Screen.RepaintDue = true;
     if (opened) EndPaint(window, &paint);
     return 0;
 }
 
+// The clock waits for the next tick rather than for a busy worker.
 LRESULT OnTimer(HWND window) {
-    TForm& screen = GameOf(window).Screen;
-    screen.ShowTime();
-    screen.Flush();
+    TGame& game = GameOf(window);
+    if (!DisplayIsOn()) return 0;
+    TLockScope lock(game.Lock, WindowLockMs);
+    if (!lock.Owned()) return 0;
+    game.Screen.ShowTime();
+    game.Screen.Flush();
     return 0;
+}
+
+// The console display switched off or on (dimmed counts as on): the games wait
+// while nobody can see them.
+LRESULT OnPowerBroadcast(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (wParam == PowerSettingChange && lParam) {
+        bool on = true;
+        if (ReadDisplayState(*reinterpret_cast<const TPowerSetting*>(lParam), on))
+            on ? SetEvent(DisplayOn) : ResetEvent(DisplayOn);
+        return TRUE;
+    }
+    return DefWindowProcA(window, WM_POWERBROADCAST, wParam, lParam);
 }
 
 // A log-off or shutdown ends the process without the end of the run, so the
@@ -83,6 +105,8 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_TIMER: return OnTimer(window);
     case WM_ENDSESSION: return OnEndSession(wParam);
     case WM_DISPLAYCHANGE: return OnDisplayChange(window, wParam, lParam);
+    case WM_POWERBROADCAST: return OnPowerBroadcast(window, wParam, lParam);
+    case GameLeftMessage: MonitorGames.Left(reinterpret_cast<TGame*>(lParam)); return 0;
     case WM_DESTROY: return OnDestroy(window);
     }
     if (HandleSaverInput(message, wParam)) return 0;

@@ -9,17 +9,6 @@
 
 HANDLE& WorkerThread = PrimaryGame.Worker;
 
-namespace {
-
-// The pause between turns, cut short by the run's stop or the game's own.
-bool PauseUntilStopped(const TGame& game) {
-    const HANDLE stops[2] = {StopEvent, game.Stop};
-    const DWORD count = game.Stop ? 2 : 1;
-    return WaitForMultipleObjects(count, stops, FALSE, StepInterval) != WAIT_TIMEOUT;
-}
-
-}  // namespace
-
 unsigned __stdcall ThreadLoop(void* argument) {
     TGame& game = argument ? *static_cast<TGame*>(argument) : PrimaryGame;
     TSaverTurnHost host(game);
@@ -29,13 +18,28 @@ unsigned __stdcall ThreadLoop(void* argument) {
         } catch (...) {
             Trace("ThreadLoop");
         }
-    } while (!PauseUntilStopped(game));
-    // The primary game's window ends the run; the others are ended by the main thread.
-    if (IsPrimary(game)) PostMessageA(SaverWindow, WM_DESTROY, 0, 0);
+    } while (!AwaitStop(game, StepInterval));
+    // The primary game's window ends the run. Another game's score joins the list as
+    // its worker leaves; the window thread then lets its window and objects go.
+    if (IsPrimary(game)) {
+        PostMessageA(SaverWindow, WM_DESTROY, 0, 0);
+    } else {
+        FoldRunningScore(game);
+        PostMessageA(SaverWindow, GameLeftMessage, 0, reinterpret_cast<LPARAM>(&game));
+    }
     return 0;
 }
 
+void FoldRunningScore(TGame& game) {
+    TLockScope lock(game.Lock);
+    if (lock.Owned()) TSaverTurnHost(game).FoldScore(game.Engine.Score);
+}
+
 HANDLE StartWorker(TGame& game) {
+    // The dissolve lets this lock go while it waits for a tick, and ends at these stops.
+    game.Cells.Lock = game.Lock;
+    game.Cells.Stops[0] = StopEvent;
+    game.Cells.Stops[1] = game.Stop;
     unsigned id = 0;
     game.Worker = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadLoop, &game, 0, &id));
     return game.Worker;

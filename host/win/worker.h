@@ -11,8 +11,15 @@
 // (tests put a thread of their own here).
 extern HANDLE& WorkerThread;
 
+// Posted to the saver window by a game's worker other than the primary one as it
+// ends; lParam is its TGame.
+constexpr UINT GameLeftMessage = WM_APP + 1;
+
 // game: the TGame to play; null plays the primary game.
 unsigned __stdcall ThreadLoop(void* game);
+
+// The game's running score joins the high-score list, under the game's lock.
+void FoldRunningScore(TGame& game);
 
 // Starts ThreadLoop through the runtime and keeps its handle in the game; null when
 // the thread cannot start.

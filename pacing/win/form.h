@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/rect.h"
@@ -40,6 +41,9 @@ public:
     int32_t UnitA = 50;
     int32_t UnitB = 30;
     TRect Dirty;
+    // A paint that could not draw: the next flush copies the whole back buffer. Set
+    // without the lock, so atomic.
+    std::atomic<bool> RepaintDue{false};
     char TextBuffer[256] = {};  // every panel text is formatted here, under the game lock
 
     // Back buffer and background

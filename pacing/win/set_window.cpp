@@ -1,4 +1,4 @@
-#include "host/win/locks.h"
+#include "engine/win/lock_scope.h"
 #include "pacing/layout.h"
 #include "pacing/win/game.h"
 #include "settings/settings.h"
@@ -40,6 +40,7 @@ void TForm::SetWindow(HWND window) {
     if (!lock.Owned()) return;
 
     ReleaseDevice(*this);
+    RepaintDue = false;  // the old window's; a new back buffer is painted whole first
     if (!window) return;
 
     Window = window;

@@ -1,5 +1,5 @@
 #include "host/win/host_state.h"
-#include "host/win/locks.h"
+#include "engine/win/lock_scope.h"
 #include "engine/trace.h"
 #include "pacing/win/game.h"
 #include "presentation/clock_text.h"

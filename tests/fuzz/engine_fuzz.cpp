@@ -43,6 +43,10 @@ public:
         ++Calls;
         return true;
     }
+    void AwaitTick(uint32_t since) override {
+        while (TickCount() == since) {
+        }
+    }
     const TRowfall& Game;
     int64_t Calls = 0;
 };

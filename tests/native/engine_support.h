@@ -67,6 +67,11 @@ public:
         Copies.push_back({area, Clock.Now});
         return CopySucceeds;
     }
+    // The scripted clock moves as it is read.
+    void AwaitTick(uint32_t since) override {
+        while (TickCount() == since) {
+        }
+    }
 
     std::vector<TDrawnCell> Cells;
     std::vector<TPixel> Pixels;

@@ -68,6 +68,14 @@ public:
         EXPECT_EQ(Depth, 0) << "polled for a stop while holding the game lock";
         return Stop(*this);
     }
+    // A blocking wait on the scripted clock: it ends as soon as the stop comes.
+    bool Pause(uint32_t ms) override {
+        EXPECT_EQ(Depth, 0) << "waited while holding the game lock";
+        for (uint32_t i = 0; i < ms; ++i, ++Clock)
+            if (Stop(*this)) return true;
+        return Stop(*this);
+    }
+    bool PauseForKeys(uint32_t ms) override { return Pause(ms); }
     bool IsAutoPlay() override {
         EXPECT_EQ(Depth, 0);
         Passes.push_back(TPassLog{});
@@ -364,6 +372,33 @@ TEST_F(StepMachine, StopDuringSlowWaitEndsAtOnceAndStillFinishes) {
     EXPECT_LT(Clock - stopAt, 10u);
     EXPECT_EQ(Host.CallCount("ShowScore"), 1u);
     EXPECT_FALSE(Flags.Running);
+    EXPECT_EQ(Host.Depth, 0);
+}
+
+// The manual wait ends at the stop; while the other thread's landing dissolves, a
+// pass moves nothing and waits a fast row before it looks again.
+TEST_F(StepMachine, ManualWaitEndsAtTheStopAndAForeignDissolveHoldsThePasses) {
+    SetUpShiftRightTwo();
+    Host.AutoPlay = [](TRecordingHost&) { return false; };
+    Game.Dissolving = true;
+    const uint32_t heldUntil = Clock + 300;
+    Host.Stop = [&](TRecordingHost&) { return Clock >= heldUntil; };
+    Play();
+    EXPECT_TRUE(FallTimes().empty());
+    EXPECT_LE(Host.Passes.size(), 300u / 20 + 2) << "held passes did not wait";
+    EXPECT_LT(Clock - heldUntil, 10u);
+
+    Game.Dissolving = false;
+    Host.Passes.clear();
+    uint32_t stopAt = 0;
+    Host.Stop = [&](TRecordingHost&) {
+        if (!stopAt && !FallTimes().empty()) stopAt = Clock + 200;
+        return stopAt && Clock >= stopAt;
+    };
+    Play();
+    ASSERT_NE(stopAt, 0u);
+    EXPECT_EQ(FallTimes().size(), 1u);
+    EXPECT_LT(Clock - stopAt, 10u);
     EXPECT_EQ(Host.Depth, 0);
 }
 
