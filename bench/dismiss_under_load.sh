@@ -15,14 +15,12 @@ cmake --build "$build" -j 2 --target rowfall soak_probe >/dev/null || exit 1
 export WINEPREFIX="$build/bench-wineprefix"
 . "$root/scripts/wine-env.sh"
 . "$root/scripts/virtual-display.sh"
-openbox >/dev/null 2>&1 &  # as on a desktop; without one Wine waits 2 s on every hide
-wm=$!
 busy=()
 stop_busy() {
   [ ${#busy[@]} -gt 0 ] && kill "${busy[@]}" 2>/dev/null
   busy=()
 }
-trap 'stop_busy; kill "$wm" 2>/dev/null; finish' EXIT
+trap 'stop_busy; finish' EXIT
 wineserver -p
 
 times=()
