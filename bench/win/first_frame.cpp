@@ -1,8 +1,9 @@
 // Start to first full frame: the saver against a bare full-screen window that paints
 // once (bare_window.exe), in alternating runs, then the medians and their ratio.
 // Usage: first_frame SCR BARE [RUNS]   (RUNS: per program, default 9)
-// A frame is full when the well, the left panel and the time box each show the
-// colors of a painted picture, read back from the screen every few milliseconds.
+// A frame is full when the well (its grid at least: the first figure falls only in
+// the second turn), the left panel and the time box each show the colors of a painted
+// picture, read back from the screen every few milliseconds.
 #include <windows.h>
 
 #include <algorithm>
@@ -22,7 +23,7 @@ RECT ToScreen(const TRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 bool FullFrame(const TScreenShot& shot, const TLayout& layout) {
     const RECT panel = {0, 0, layout.GlassRect.left, layout.GlassRect.bottom};
-    return CountColors(shot, ToScreen(layout.GlassRect)) > 3 && CountColors(shot, panel) > 50 &&
+    return CountColors(shot, ToScreen(layout.GlassRect)) > 1 && CountColors(shot, panel) > 50 &&
            CountColors(shot, ToScreen(layout.TimeBox)) > 1;
 }
 

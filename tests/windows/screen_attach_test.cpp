@@ -1,4 +1,5 @@
 #include "pacing/layout.h"
+#include "pacing/texture.h"
 #include "screen_fixture.h"
 
 namespace {
@@ -48,6 +49,16 @@ TEST_F(ScreenAttach, TextureOnlyWithShowBkgr) {
     const BITMAP texture = BitmapInfo(Form.Background);
     EXPECT_EQ(texture.bmWidth, 400);
     EXPECT_EQ(texture.bmHeight, 320);
+    // Every pixel is its height's ramp color, the right way up and round.
+    HDC dc = CreateCompatibleDC(Form.WindowDC);
+    HGDIOBJ previous = SelectObject(dc, Form.Background);
+    const TPixels p = Capture(dc, {0, 0, TextureWidth, TextureHeight});
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    int wrong = 0;
+    for (int y = 0; y < TextureHeight; ++y)
+        for (int x = 0; x < TextureWidth; ++x) wrong += p.At(x, y) != Ramp[HeightAt(x, y)];
+    EXPECT_EQ(wrong, 0);
 
     Settings.ShowBkgr = false;
     Form.SetWindow(Form.Window);
