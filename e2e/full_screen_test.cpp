@@ -46,6 +46,19 @@ TEST_F(FullScreen, CoversTheDesktopPlaysAndTheFirstKeyEndsIt) {
                 static_cast<unsigned long>(GetTickCount() - pressed));
 }
 
+// A quit message from outside ends the loop without the window's destroy: the workers
+// are told all the same, so the process ends at once, not after the bound of 5000 ms
+// the entry point waits for the worker before it ends the process anyway.
+TEST_F(FullScreen, AQuitMessageFromOutsideEndsTheRunAtOnce) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    const DWORD posted = GetTickCount();
+    ASSERT_TRUE(PostThreadMessageA(GetWindowThreadProcessId(window, nullptr), WM_QUIT, 0, 0));
+    EXPECT_TRUE(EndsWithZero(saver));
+    EXPECT_LT(GetTickCount() - posted, 5000u) << "the worker was never told to stop";
+}
+
 // Wine adds mouse moves of its own when the window appears, and they count
 // too; the exact six-then-seventh rule is checked after a refused password.
 TEST_F(FullScreen, MouseMovesEndItWithinSeven) {

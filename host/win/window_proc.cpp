@@ -34,11 +34,15 @@ LRESULT OnPaint(HWND window) {
     const bool opened = update.left != 0 || update.right != 0;
     if (opened) BeginPaint(window, &paint);
     // Drawn through the window's own context; the paint only validates.
-    if (lock.Owned() && !game.Engine.Dissolving && DisplayIsOn())
-        game.Screen.ClearScreen();
+    // Once the back buffer holds the picture, the window only needs it copied again.
+    TForm& screen = game.Screen;
+    const bool draw = lock.Owned() && !game.Engine.Dissolving && DisplayIsOn();
+    if (draw && !screen.Painted)
+        screen.ClearScreen();
     else
-        game.Screen.RepaintDue = true;
+        screen.RepaintDue = true;
     if (opened) EndPaint(window, &paint);
+    if (draw) screen.Flush();  // unclipped now, so the worker's pending area goes too
     return 0;
 }
 

@@ -44,6 +44,7 @@ public:
     // A paint that could not draw: the next flush copies the whole back buffer. Set
     // without the lock, so atomic.
     std::atomic<bool> RepaintDue{false};
+    bool Painted = false;  // the back buffer holds a whole picture (a ClearScreen since the attach)
     char TextBuffer[256] = {};  // every panel text is formatted here, under the game lock
 
     // Back buffer and background

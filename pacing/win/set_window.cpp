@@ -41,6 +41,7 @@ void TForm::SetWindow(HWND window) {
 
     ReleaseDevice(*this);
     RepaintDue = false;  // the old window's; a new back buffer is painted whole first
+    Painted = false;
     if (!window) return;
 
     Window = window;

@@ -79,6 +79,7 @@ void TForm::ClearScreen() {
         ShowScore();
         ShowTime();
         Game.Engine.ShowGlass();
+        Painted = true;
         FlushEngineChanges();
     } catch (...) {
         Trace("TRowfall::ClearScreen");

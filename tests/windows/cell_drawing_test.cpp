@@ -3,9 +3,13 @@
 
 #include "engine/palette.h"
 #include "engine/rowfall.h"
+#include "engine/ticks.h"
 #include "engine/win/gdi_cell_device.h"
 #include "settings/settings.h"
+#include "tests/windows/lock_holder.h"
 #include "tests/windows/memory_surface.h"
+
+#include <thread>
 
 namespace {
 
@@ -172,6 +176,34 @@ TEST_F(CellDrawing, WithoutABackBufferNothingIsDrawn) {
     EXPECT_FALSE(Device.CopyToWindow(area));
     EXPECT_TRUE(Window.Snapshot() == before);
     EXPECT_EQ(Back.Pixel(150, 110), Untouched);
+}
+
+// The dissolve waits for each tick with the game lock let go, the engine marked as
+// dissolving, and a stop ends the wait; on a clock that never moves only the stop can.
+TEST_F(CellDrawing, DissolveWaitsWithoutTheLockAndEndsAtTheStop) {
+    HANDLE lock = CreateMutexA(nullptr, FALSE, nullptr);
+    HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    Device.Lock = lock;
+    Device.Stops[0] = stop;
+    SetTickSource([]() -> uint32_t { return 5000; });
+    bool sawDissolving = false;
+    std::thread other([&] {
+        WaitForSingleObject(lock, INFINITE);  // only free while the dissolve waits
+        sawDissolving = Game.Dissolving;
+        ReleaseMutex(lock);
+        SetEvent(stop);
+    });
+    WaitForSingleObject(lock, INFINITE);
+    Game.FlashLine(5);
+    other.join();
+    EXPECT_TRUE(sawDissolving);
+    EXPECT_FALSE(Game.Dissolving);
+    EXPECT_EQ(TryFromOtherThread(lock), WAIT_TIMEOUT) << "the lock was not taken back";
+    ReleaseMutex(lock);
+    SetTickSource(nullptr);
+    Device.Lock = Device.Stops[0] = nullptr;
+    CloseHandle(lock);
+    CloseHandle(stop);
 }
 
 }  // namespace

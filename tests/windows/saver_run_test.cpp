@@ -2,11 +2,14 @@
 // priorities and what it leaves behind, and the ways its loops and worker end.
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include <vector>
 
 #include "e2e/wait_until.h"
+#include "engine/ticks.h"
+#include "host/win/display_state.h"
 #include "host/win/saver_window.h"
 #include "host/win/turn_host.h"
 #include "host/win/worker.h"
@@ -89,7 +92,8 @@ struct TDuringRun {
 // One whole full-screen run with "Manual control" on and "High" priority, ended by
 // the stop event as a dismissal ends it; then the cursor, the foreground window and
 // the screen-saver-running flag are as they were.
-TEST_F(SaverRun, FullScreenRunRaisesItsThreadsAndPutsEverythingBack) {
+// The saver window's class, as the entry point registers it before a full-screen run.
+void RegisterSaverClass() {
     WNDCLASSEXA saverClass = {};
     saverClass.cbSize = sizeof saverClass;
     saverClass.style = CS_OWNDC;
@@ -98,6 +102,23 @@ TEST_F(SaverRun, FullScreenRunRaisesItsThreadsAndPutsEverythingBack) {
     saverClass.lpszClassName = SaverClassName;
     RegisterClassExA(&saverClass);
     Instance = saverClass.hInstance;
+}
+
+// What a full-screen run run by a test leaves behind: its worker, its window, the
+// quit message its window posted, and the settings it saved.
+void CleanUpRun() {
+    EndWorker(5000);
+    DestroyWindow(SaverWindow);
+    SaverWindow = nullptr;
+    // Dispatched, not only removed: a paint still due for another window of this
+    // thread stays in the queue until handled.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    WriteProfileStringA(SaverClassName, nullptr, nullptr);
+}
+
+TEST_F(SaverRun, FullScreenRunRaisesItsThreadsAndPutsEverythingBack) {
+    RegisterSaverClass();
     Settings.ManualControl = true;
     Settings.Priority = PriorityHigh;
     HWND previous = WindowOfSize(64, 48);
@@ -132,16 +153,125 @@ TEST_F(SaverRun, FullScreenRunRaisesItsThreadsAndPutsEverythingBack) {
     SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
     EXPECT_FALSE(running);
 
-    EndWorker(5000);
+    CleanUpRun();
     SetThreadPriority(mainThread, THREAD_PRIORITY_NORMAL);
     CloseHandle(mainThread);
-    DestroyWindow(SaverWindow);
-    SaverWindow = nullptr;
-    // Drops the quit message the destroyed window posted. Dispatched, not only removed: a
-    // paint still due for another window of this thread stays in the queue until handled.
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    WriteProfileStringA(SaverClassName, nullptr, nullptr);
+}
+
+bool Answers(UINT message, WPARAM wParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(SaverWindow, message, wParam, 0, SMTO_NORMAL, 1000, &result) != 0;
+}
+
+// The worker parks itself at its next read of the tick count, in this program's own
+// code: suspended in Wine's, it might hold one of Wine's locks, which the window thread
+// would then wait for (Windows has no such locks).
+HANDLE Parked = nullptr;   // set by the worker as it parks
+HANDLE Unpark = nullptr;   // auto reset: the parked worker goes on
+std::atomic<DWORD> ParkThread{0};
+
+uint32_t ParkingTicks() {
+    DWORD self = GetCurrentThreadId();
+    if (ParkThread.compare_exchange_strong(self, 0)) {
+        SetEvent(Parked);
+        WaitForSingleObject(Unpark, INFINITE);
+    }
+    return GetTickCount();
+}
+
+// Free locks are let go at once; nothing here allocates while the worker is stopped.
+bool HeldElsewhere(HANDLE lock) {
+    if (WaitForSingleObject(lock, 0) == WAIT_TIMEOUT) return true;
+    ReleaseMutex(lock);
+    return false;
+}
+
+// Windows can leave an idle-priority worker without the processor for seconds, inside
+// the game lock too. The window thread must not wait for it: the clock, a paint and a
+// game key are answered at once, any other key brings the desktop back, and the run
+// ends once the worker goes on.
+TEST_F(SaverRun, AWorkerStoppedInsideTheLockHoldsNothingUp) {
+    RegisterSaverClass();
+    Settings.ManualControl = true;
+    Parked = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    Unpark = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    SetTickSource(ParkingTicks);
+    bool held = false, timer = false, paint = false, gameKey = false, hidden = false;
+    std::thread observer([&] {
+        WaitUntil([] { return WorkerThread && Form.Started; });
+        // Parked until caught holding the lock, then suspended there.
+        for (const DWORD start = GetTickCount(); !held && GetTickCount() - start < PatienceMs;) {
+            ParkThread = GetThreadId(WorkerThread);
+            if (WaitForSingleObject(Parked, PatienceMs) != WAIT_OBJECT_0) break;
+            held = HeldElsewhere(GameLock);
+            if (held) SuspendThread(WorkerThread);
+            SetEvent(Unpark);
+        }
+        timer = Answers(WM_TIMER, 1);
+        paint = Answers(WM_PAINT, 0);
+        gameKey = Answers(WM_KEYDOWN, VK_LEFT);
+        Answers(WM_KEYDOWN, VK_ESCAPE);
+        hidden = !IsWindowVisible(SaverWindow);
+        ResumeThread(WorkerThread);
+    });
+    EXPECT_EQ(RunSaver(), 0);
+    observer.join();
+    ASSERT_TRUE(held) << "the worker was never caught inside the lock";
+    EXPECT_TRUE(timer) << "the clock tick waited for the worker";
+    EXPECT_TRUE(paint) << "the paint waited for the worker";
+    EXPECT_TRUE(gameKey) << "the game key waited for the worker";
+    EXPECT_TRUE(hidden) << "the key did not bring the desktop back";
+    CleanUpRun();
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
+    SetTickSource(nullptr);
+    CloseHandle(Parked);
+    CloseHandle(Unpark);
+}
+
+struct TPosition {
+    std::vector<int32_t> Well;
+    int32_t X, Y;
+    bool operator==(const TPosition& other) const {
+        return Well == other.Well && X == other.X && Y == other.Y;
+    }
+};
+
+TPosition PositionOf(TGame& game) {
+    TLockScope lock(game.Lock);
+    return {std::vector<int32_t>(std::begin(game.Engine.Glass), std::end(game.Engine.Glass)),
+            game.Engine.X, game.Engine.Y};
+}
+
+void SendDisplayState(DWORD state) {
+    TPowerSetting setting = {{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}},
+                             sizeof(DWORD), {}};
+    std::memcpy(setting.Data, &state, sizeof state);
+    SaverWindowProc(Form.Window, WM_POWERBROADCAST, PowerSettingChange, reinterpret_cast<LPARAM>(&setting));
+}
+
+// While Windows reports the display off nothing plays; back on, the game goes on, and
+// a stop still ends a game that rests.
+TEST_F(SaverRun, TheGameRestsWhileTheDisplayIsOff) {
+    Open(160, 120);
+    DisplayOn = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    ASSERT_NE(StartWorker(PrimaryGame), nullptr);
+    const TPosition start = PositionOf(PrimaryGame);
+    EXPECT_TRUE(WaitUntil([&] { return !(PositionOf(PrimaryGame) == start); })) << "it never played";
+
+    SendDisplayState(0);
+    Sleep(300);  // the pass under way ends
+    const TPosition off = PositionOf(PrimaryGame);
+    Sleep(1000);  // nothing may happen during it
+    EXPECT_TRUE(PositionOf(PrimaryGame) == off) << "it played with the display off";
+
+    SendDisplayState(2);  // dimmed counts as on
+    EXPECT_TRUE(WaitUntil([&] { return !(PositionOf(PrimaryGame) == off); })) << "it never went on";
+    SendDisplayState(0);
+    Sleep(300);
+    SetEvent(StopEvent);
+    EXPECT_TRUE(JoinWorker(PrimaryGame, PatienceMs)) << "a resting game did not see the stop";
+    CloseHandle(DisplayOn);
+    DisplayOn = nullptr;
 }
 
 std::vector<int32_t> WellOf(TGame& game) {
