@@ -7,8 +7,8 @@
 
 #include <vector>
 
+#include "bench/win/parked_worker.h"
 #include "e2e/wait_until.h"
-#include "engine/ticks.h"
 #include "host/win/display_state.h"
 #include "host/win/saver_window.h"
 #include "host/win/turn_host.h"
@@ -163,29 +163,6 @@ bool Answers(UINT message, WPARAM wParam) {
     return SendMessageTimeoutA(SaverWindow, message, wParam, 0, SMTO_NORMAL, 1000, &result) != 0;
 }
 
-// The worker parks itself at its next read of the tick count, in this program's own
-// code: suspended in Wine's, it might hold one of Wine's locks, which the window thread
-// would then wait for (Windows has no such locks).
-HANDLE Parked = nullptr;   // set by the worker as it parks
-HANDLE Unpark = nullptr;   // auto reset: the parked worker goes on
-std::atomic<DWORD> ParkThread{0};
-
-uint32_t ParkingTicks() {
-    DWORD self = GetCurrentThreadId();
-    if (ParkThread.compare_exchange_strong(self, 0)) {
-        SetEvent(Parked);
-        WaitForSingleObject(Unpark, INFINITE);
-    }
-    return GetTickCount();
-}
-
-// Free locks are let go at once; nothing here allocates while the worker is stopped.
-bool HeldElsewhere(HANDLE lock) {
-    if (WaitForSingleObject(lock, 0) == WAIT_TIMEOUT) return true;
-    ReleaseMutex(lock);
-    return false;
-}
-
 // Windows can leave an idle-priority worker without the processor for seconds, inside
 // the game lock too. The window thread must not wait for it: the clock, a paint and a
 // game key are answered at once, any other key brings the desktop back, and the run
@@ -193,20 +170,11 @@ bool HeldElsewhere(HANDLE lock) {
 TEST_F(SaverRun, AWorkerStoppedInsideTheLockHoldsNothingUp) {
     RegisterSaverClass();
     Settings.ManualControl = true;
-    Parked = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    Unpark = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    SetTickSource(ParkingTicks);
+    TParkedWorker parking;
     bool held = false, timer = false, paint = false, gameKey = false, hidden = false;
     std::thread observer([&] {
         WaitUntil([] { return WorkerThread && Form.Started; });
-        // Parked until caught holding the lock, then suspended there.
-        for (const DWORD start = GetTickCount(); !held && GetTickCount() - start < PatienceMs;) {
-            ParkThread = GetThreadId(WorkerThread);
-            if (WaitForSingleObject(Parked, PatienceMs) != WAIT_OBJECT_0) break;
-            held = HeldElsewhere(GameLock);
-            if (held) SuspendThread(WorkerThread);
-            SetEvent(Unpark);
-        }
+        held = parking.CatchInside(WorkerThread, GameLock, PatienceMs);
         timer = Answers(WM_TIMER, 1);
         paint = Answers(WM_PAINT, 0);
         gameKey = Answers(WM_KEYDOWN, VK_LEFT);
@@ -223,9 +191,6 @@ TEST_F(SaverRun, AWorkerStoppedInsideTheLockHoldsNothingUp) {
     EXPECT_TRUE(hidden) << "the key did not bring the desktop back";
     CleanUpRun();
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
-    SetTickSource(nullptr);
-    CloseHandle(Parked);
-    CloseHandle(Unpark);
 }
 
 struct TPosition {
