@@ -4,9 +4,7 @@
 
 TSettings Settings;
 
-void FoldScore(TSettings& s, int32_t score) {
-    if (score > s.Score3) s.Score3 = score;
-}
+const char SettingsSection[] = "Korvex Rowfall Screen Saver";
 
 namespace {
 void OrderPair(int32_t& earlier, int32_t& later) {
@@ -20,8 +18,8 @@ void SortHiScores(TSettings& s) {
     OrderPair(s.Score1, s.Score2);
 }
 
-void FoldScoreSorted(TSettings& s, int32_t score) {
+void FoldScore(TSettings& s, int32_t score) {
     SortHiScores(s);
-    FoldScore(s, score);
+    if (score > s.Score3) s.Score3 = score;
     SortHiScores(s);
 }

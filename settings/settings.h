@@ -27,12 +27,12 @@ struct TSettings {
 
 extern TSettings Settings;
 
-// A finished or running game enters the list only by beating its last entry.
-void FoldScore(TSettings& s, int32_t score);
+extern const char SettingsSection[];  // WIN.INI's section of these settings
 
 // Three compare-and-swap steps (1-2, 2-3, 1-2): descending, equal entries never swapped.
 void SortHiScores(TSettings& s);
 
-// The fold of a game that plays beside others: sorted before and after, so that no
-// fold pushes out another game's score still waiting unsorted in the last entry.
-void FoldScoreSorted(TSettings& s, int32_t score);
+// A finished or running game enters the list by beating its last entry; the list is
+// sorted before and after, so a score never loses against one it beats, however the
+// list was left (a list read unsorted from WIN.INI included).
+void FoldScore(TSettings& s, int32_t score);

@@ -11,6 +11,7 @@
 #include "host/win/password.h"
 #include "host/win/saver_window.h"
 #include "host/win/worker.h"
+#include "settings/win/program_path.h"
 #include "settings/win/config_dialog.h"
 #include "settings/win/installer.h"
 #include "settings/win/settings_store.h"

@@ -14,11 +14,8 @@ extern HWND ParentWindow;
 extern TCalendarSeconds StartTime;
 extern HWND SaverWindow;
 extern int32_t MouseMoveCountdown;
+extern POINT LastMousePosition;  // on the screen; a mouse move counts only away from it
 
 extern const char SaverClassName[];  // also the WIN.INI section
 extern const char SaverTitle[];      // the title of every window that shows a game
-extern const char DesktopKeyName[];  // "Control Panel\Desktop" under HKEY_CURRENT_USER
 
-// This program's full path as Windows knows it (never argument zero as typed,
-// which may be relative); "" when it cannot be had.
-const char* ProgramPath();

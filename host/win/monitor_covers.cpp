@@ -12,7 +12,7 @@ const char CoverClassName[] = "Korvex Rowfall Monitor Cover";
 
 // Input on a cover counts as input on the saver window.
 LRESULT CALLBACK CoverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (HandleSaverInput(message, wParam)) return 0;
+    if (HandleSaverInput(window, message, wParam, lParam)) return 0;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/win/host_state.h"
 #include "host/win/monitors.h"
+#include "host/win/run_scores.h"
 #include "host/win/saver_window.h"
 #include "host/win/worker.h"
 
@@ -105,6 +106,11 @@ void TMonitorGames::End() {
     Leaving_.clear();
     if (Registered_) UnregisterClassA(GameClassName, Instance);
     Registered_ = false;
+}
+
+void TMonitorGames::FoldRunningScores() {
+    for (std::vector<TMonitorGame>* games : {&Games_, &Leaving_})
+        for (TMonitorGame& game : *games) FoldRunningScore(*game.Game);
 }
 
 std::vector<RECT> TMonitorGames::Areas() const {

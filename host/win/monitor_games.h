@@ -28,6 +28,7 @@ public:
     // those that have left by then go.
     void End();
     std::vector<RECT> Areas() const;  // the monitors that show a game still playing
+    void FoldRunningScores();         // every game's, leaving ones included (FoldRunningScore)
 
 private:
     struct TMonitorGame {

@@ -6,6 +6,8 @@
 
 #include "engine/trace.h"
 #include "host/win/host_state.h"
+#include "settings/win/program_path.h"
+#include "settings/win/reg_key.h"
 
 namespace {
 
@@ -25,25 +27,25 @@ bool PasswordWanted(HKEY desktop) {
            value != 0;
 }
 
-std::string InFolderOf(const char* path, const char* name) {
-    const std::string full = path;
-    const size_t slash = full.find_last_of('\\');
-    return slash == std::string::npos ? "" : full.substr(0, slash + 1) + name;
+// Wide paths: the program's folder may hold letters beyond the ANSI code page.
+std::wstring InFolderOf(const std::wstring& path, const wchar_t* name) {
+    const size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? L"" : path.substr(0, slash + 1) + name;
 }
 
-std::string InSystemFolder(const char* name) {
-    char folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(folder) + "\\" + name : "";
+std::wstring InSystemFolder(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(folder) + L"\\" + name : L"";
 }
 
 // By full path only: the default search would go on to the current folder and
 // PATH, where any file of that name would be run inside the saver.
 HMODULE LoadPasswordLibrary() {
-    const char name[] = "PASSWORD.CPL";
-    for (const std::string& path : {InFolderOf(ProgramPath(), name), InSystemFolder(name)}) {
-        if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
-        return LoadLibraryA(path.c_str());
+    const wchar_t name[] = L"PASSWORD.CPL";
+    for (const std::wstring& path : {InFolderOf(ProgramPathW(), name), InSystemFolder(name)}) {
+        if (path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        return LoadLibraryW(path.c_str());
     }
     return nullptr;
 }
@@ -77,7 +79,11 @@ bool AskPassword() {
 }
 
 int32_t ChangePassword() {
-    HMODULE library = LoadLibraryA("MPR.DLL");
+    // MPR.DLL is no known DLL: by bare name the program's folder (Downloads, for a saver
+    // tried from Explorer) would be searched first, where a planted copy would sit.
+    const std::wstring path = InSystemFolder(L"MPR.DLL");
+    if (path.empty()) return 0;
+    HMODULE library = LoadLibraryW(path.c_str());
     if (!Loaded(library)) return 0;
     auto change = reinterpret_cast<TChangePassword>(
         reinterpret_cast<void*>(GetProcAddress(library, "PwdChangePasswordA")));

@@ -5,8 +5,9 @@
 #pragma once
 #include <windows.h>
 
-// True when the message is input handled here (its answer is then 0).
-bool HandleSaverInput(UINT message, WPARAM wParam);
+// True when the message is input handled here (its answer is then 0). window: the one
+// it came to (the saver window, a cover or a monitor game).
+bool HandleSaverInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The desktop comes back at once: every window of the run hidden, then the stop set.
 void EndRun();

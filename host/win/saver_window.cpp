@@ -5,12 +5,12 @@
 #include "host/win/locks.h"
 #include "host/win/monitor_covers.h"
 #include "host/win/monitor_games.h"
+#include "host/win/run_scores.h"
 #include "host/win/saver_input.h"
 #include "host/win/worker.h"
 #include "pacing/win/saver_objects.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
-#include "settings/win/settings_store.h"
 
 namespace {
 
@@ -37,9 +37,8 @@ int32_t PlayFullScreen(int32_t width, int32_t height) {
         result = MessageLoop();
         EndRun();  // however the loop ended, the desktop comes back and the workers stop
     }
-    // Every game's running score is folded in turn, then the settings are saved once.
     MonitorGames.End();
-    if (worker) SaveSettingsAtRunEnd();
+    if (worker) SaveRunSettings();
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &previous, 0);
     MonitorCovers.Remove();
     return result;
@@ -109,6 +108,7 @@ int32_t RunPreview() {
 
 int32_t RunSaver() {
     MouseMoveCountdown = 7;
+    GetCursorPos(&LastMousePosition);
     HWND previous = GetForegroundWindow();
     ShowCursor(FALSE);
     RECT desktop = {};

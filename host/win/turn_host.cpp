@@ -28,11 +28,9 @@ void TSaverTurnHost::ShowScore() { Game_.Screen.ShowScore(); }
 
 void TSaverTurnHost::FlushEngineChanges() { Game_.Screen.FlushEngineChanges(); }
 
+// The list is every game's: the primary game's lock guards it (already held when this
+// is the primary game's restart).
 void TSaverTurnHost::FoldScore(int32_t score) {
-    if (IsPrimary(Game_)) {
-        ::FoldScore(Settings, score);  // the primary game's lock, held here, guards the list
-        return;
-    }
-    TLockScope scores(GameLock);
-    if (scores.Owned()) FoldScoreSorted(Settings, score);
+    TLockScope list(GameLock);
+    if (list.Owned()) ::FoldScore(Settings, score);
 }

@@ -5,11 +5,11 @@
 #include "host/win/locks.h"
 #include "host/win/monitor_covers.h"
 #include "host/win/monitor_games.h"
+#include "host/win/run_scores.h"
 #include "host/win/saver_input.h"
 #include "host/win/saver_window.h"
 #include "host/win/worker.h"
 #include "pacing/win/saver_objects.h"
-#include "settings/win/settings_store.h"
 
 namespace {
 
@@ -69,13 +69,14 @@ LRESULT OnPowerBroadcast(HWND window, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, WM_POWERBROADCAST, wParam, lParam);
 }
 
-// A log-off or shutdown ends the process without the end of the run, so the
-// settings and the scores folded in so far are saved here.
+// A log-off or shutdown ends the process without the end of the run: the run ends
+// here, every game's score joins the list and the settings are saved, as at its end.
 LRESULT OnEndSession(WPARAM ending) {
     static bool saved = false;
     if (ending && RunMode == ModeSaver && !saved) {
         saved = true;
-        SaveSettingsAtRunEnd();
+        EndRun();
+        SaveRunSettings();
     }
     return 0;
 }
@@ -113,6 +114,6 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case GameLeftMessage: MonitorGames.Left(reinterpret_cast<TGame*>(lParam)); return 0;
     case WM_DESTROY: return OnDestroy(window);
     }
-    if (HandleSaverInput(message, wParam)) return 0;
+    if (HandleSaverInput(window, message, wParam, lParam)) return 0;
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -5,6 +5,7 @@
 #include "engine/trace.h"
 #include "host/win/host_state.h"
 #include "host/win/locks.h"
+#include "host/win/run_scores.h"
 #include "host/win/turn_host.h"
 
 HANDLE& WorkerThread = PrimaryGame.Worker;
@@ -28,11 +29,6 @@ unsigned __stdcall ThreadLoop(void* argument) {
         PostMessageA(SaverWindow, GameLeftMessage, 0, reinterpret_cast<LPARAM>(&game));
     }
     return 0;
-}
-
-void FoldRunningScore(TGame& game) {
-    TLockScope lock(game.Lock);
-    if (lock.Owned()) TSaverTurnHost(game).FoldScore(game.Engine.Score);
 }
 
 HANDLE StartWorker(TGame& game) {

@@ -18,9 +18,6 @@ constexpr UINT GameLeftMessage = WM_APP + 1;
 // game: the TGame to play; null plays the primary game.
 unsigned __stdcall ThreadLoop(void* game);
 
-// The game's running score joins the high-score list, under the game's lock.
-void FoldRunningScore(TGame& game);
-
 // Starts ThreadLoop through the runtime and keeps its handle in the game; null when
 // the thread cannot start.
 HANDLE StartWorker(TGame& game = PrimaryGame);

@@ -23,4 +23,5 @@ struct TGame {
     HANDLE Lock = nullptr;    // the game lock: a Win32 mutex, recursive for its owner
     HANDLE Worker = nullptr;  // null until its worker runs
     HANDLE Stop = nullptr;    // ends this game alone (its monitor is gone); null for the primary
+    bool ScoreFolded = false;  // its running score has joined the list as the run ended
 };

@@ -14,7 +14,6 @@ void TForm::ShowHiScores() {
         // The list is every game's: the primary game's lock guards it (and is held
         // already when this is the primary game's screen).
         TLockScope list(GameLock);
-        if (list.Owned()) SortHiScores(Settings);
         scores[0] = Settings.Score1;
         scores[1] = Settings.Score2;
         scores[2] = Settings.Score3;

@@ -8,7 +8,7 @@
 
 #include "engine/trace.h"
 #include "host/win/host_state.h"
-#include "host/win/system_error.h"
+#include "settings/win/system_error.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/win/settings_store.h"
@@ -86,7 +86,7 @@ void OnOk(HWND dialog) {
     // A full-screen run may have ended while the dialog was open: its scores stand.
     LoadScores();
     // A failed save keeps the dialog open: closing would look as if it had worked.
-    if (SaveSettings())
+    if (SaveSettings(Settings))
         EndDialog(dialog, IDOK);
     else
         ReportUnsavedSettings(dialog, GetLastError());

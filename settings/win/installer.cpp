@@ -1,15 +1,18 @@
 #include "settings/win/installer.h"
 
 #include <cstring>
+#include <string>
 
-#include "host/win/host_state.h"
+#include "settings/win/program_path.h"
 #include "settings/win/reg_key.h"
 
 namespace {
 
 constexpr UINT PathCapacity = 260;
+constexpr DWORD WidePathCapacity = 32768;
 constexpr UINT LongestWindowsDirectory = 248;  // leaves room for "\system.ini" and its terminator
 const char SaverValue[] = "SCRNSAVE.EXE";
+const wchar_t WideSaverValue[] = L"SCRNSAVE.EXE";
 const char SystemIniName[] = "\\system.ini";
 
 constexpr UINT NoticeTimeoutMs = 1000;  // per window; hung ones are skipped at once
@@ -36,14 +39,15 @@ bool SystemPlatformId(DWORD& id) {
     return true;
 }
 
-void RecordInRegistry(const char* saver) {
+// In Unicode: a folder name beyond the ANSI code page would come back as '?'.
+void RecordInRegistry(const std::wstring& saver) {
     TRegKey desktop;
     desktop.Open(HKEY_CURRENT_USER, DesktopKeyName, false);
-    char current[PathCapacity] = {};
-    desktop.ReadString(SaverValue, current, PathCapacity);
+    std::wstring current(WidePathCapacity, L'\0');
+    desktop.ReadString(WideSaverValue, &current[0], WidePathCapacity);
     // Repeated installs leave an equal value alone.
-    if (desktop.Status != ERROR_SUCCESS || lstrcmpiA(current, saver) != 0) {
-        desktop.WriteString(SaverValue, saver);
+    if (desktop.Status != ERROR_SUCCESS || lstrcmpiW(current.c_str(), saver.c_str()) != 0) {
+        desktop.WriteString(WideSaverValue, saver.c_str());
     }
     desktop.Close();
 }
@@ -61,16 +65,19 @@ void RecordInSystemIni(const char* saver, UINT(WINAPI* windowsDirectory)(char*, 
 }  // namespace
 
 void InstallSaverOn(const TInstallSystem& system) {
-    char saver[PathCapacity] = {};
-    const DWORD length = GetShortPathNameA(system.Program, saver, PathCapacity);
-    if (length == 0 || length >= PathCapacity) return;
+    // The short form where the volume has one, else the long path; never one that is not there.
+    if (!*system.Program || GetFileAttributesW(system.Program) == INVALID_FILE_ATTRIBUTES) return;
+    const std::wstring saver = ShortPathOf(system.Program);
     DWORD platform = 0;
     if (!system.PlatformId(platform)) return;
 
     if (platform == VER_PLATFORM_WIN32_NT) {
         RecordInRegistry(saver);
     } else {
-        RecordInSystemIni(saver, system.WindowsDirectory);
+        // The 9x family keeps system.ini in ANSI, and has no other letters in its paths.
+        std::string ansi;
+        if (!ToAnsi(saver, ansi) || ansi.size() >= PathCapacity) return;
+        RecordInSystemIni(ansi.c_str(), system.WindowsDirectory);
     }
     // Stored, not only set: a switch-on without the update flag lasts until the next logon.
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr,
@@ -85,5 +92,5 @@ void InstallSaverOn(const TInstallSystem& system) {
 
 void InstallSaver() {
     // The full path: argument zero as typed may be relative, which Windows cannot find later.
-    InstallSaverOn({ProgramPath(), SystemPlatformId, GetWindowsDirectoryA});
+    InstallSaverOn({ProgramPathW(), SystemPlatformId, GetWindowsDirectoryA});
 }

@@ -7,7 +7,7 @@ void InstallSaver();
 // What the installation asks of the system. InstallSaver passes the real ones; tests pass
 // their own program path, platform and Windows directory.
 struct TInstallSystem {
-    const char* Program;                                    // the full path of the program
+    const wchar_t* Program;                                 // the full path of the program
     bool (*PlatformId)(DWORD& id);                          // false when the version is unknown
     UINT(WINAPI* WindowsDirectory)(char* buffer, UINT capacity);  // GetWindowsDirectoryA's contract
 };

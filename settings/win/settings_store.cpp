@@ -7,11 +7,9 @@
 #include <string>
 
 #include "engine/trace.h"
-#include "host/win/host_state.h"
-#include "host/win/locks.h"
-#include "host/win/system_error.h"
-#include "pacing/win/saver_objects.h"
 #include "settings/settings.h"
+#include "settings/win/program_path.h"
+#include "settings/win/system_error.h"
 
 namespace {
 
@@ -31,20 +29,20 @@ std::wstring Widen(const char* text) {
 }
 
 const std::wstring& WideSection() {
-    static const std::wstring section = Widen(SaverClassName);
+    static const std::wstring section = Widen(SettingsSection);
     return section;
 }
 
 int32_t ReadInt(TProfile file, const char* key, int32_t fallback) {
     return static_cast<int32_t>(
         file ? GetPrivateProfileIntW(WideSection().c_str(), Widen(key).c_str(), fallback, file)
-             : GetProfileIntA(SaverClassName, key, fallback));
+             : GetProfileIntA(SettingsSection, key, fallback));
 }
 
 bool WriteText(TProfile file, const char* key, const char* text) {
     return (file ? WritePrivateProfileStringW(WideSection().c_str(), Widen(key).c_str(),
                                               Widen(text).c_str(), file)
-                 : WriteProfileStringA(SaverClassName, key, text)) != FALSE;
+                 : WriteProfileStringA(SettingsSection, key, text)) != FALSE;
 }
 
 bool WriteInt(TProfile file, const char* key, int32_t value) {
@@ -73,22 +71,22 @@ void ReadAll(TProfile file, const TSettings fallback) {
 
 // Every key is tried even after a failure; the first failure's error stays
 // the thread's last error.
-bool WriteAll(TProfile file) {
+bool WriteAll(TProfile file, const TSettings& record) {
     DWORD firstError = ERROR_SUCCESS;
     const auto note = [&firstError](bool written) {
         if (!written && firstError == ERROR_SUCCESS) firstError = GetLastError();
     };
-    note(WriteInt(file, "Time", Settings.Time));
-    note(WriteInt(file, "Priority", Settings.Priority));
-    note(WriteInt(file, "ShowBkgr", Settings.ShowBkgr));
-    note(WriteInt(file, "ShowInfo", Settings.ShowInfo));
-    note(WriteInt(file, "ManualControl", Settings.ManualControl));
-    note(WriteInt(file, "Palette", Settings.Palette));
-    note(WriteText(file, "Path", ProgramPath()));
-    note(WriteInt(file, "Score1", Settings.Score1));
-    note(WriteInt(file, "Score2", Settings.Score2));
-    note(WriteInt(file, "Score3", Settings.Score3));
-    note(WriteInt(file, "EveryMonitor", Settings.EveryMonitor));
+    note(WriteInt(file, "Time", record.Time));
+    note(WriteInt(file, "Priority", record.Priority));
+    note(WriteInt(file, "ShowBkgr", record.ShowBkgr));
+    note(WriteInt(file, "ShowInfo", record.ShowInfo));
+    note(WriteInt(file, "ManualControl", record.ManualControl));
+    note(WriteInt(file, "Palette", record.Palette));
+    note(WriteText(file, "Path", ProgramPathInAnsi().c_str()));
+    note(WriteInt(file, "Score1", record.Score1));
+    note(WriteInt(file, "Score2", record.Score2));
+    note(WriteInt(file, "Score3", record.Score3));
+    note(WriteInt(file, "EveryMonitor", record.EveryMonitor));
     // All three null: the system writes its cached copy to disk (and answers FALSE).
     if (file)
         WritePrivateProfileStringW(nullptr, nullptr, nullptr, file);
@@ -125,36 +123,32 @@ TSettings MissingKeys() {
 }
 
 // WIN.INI, then the per-user file over it: written only when WIN.INI could not be,
-// so it is the newer copy.
+// so it is the newer copy. The list is kept in order from the start, however it was
+// written.
 void LoadFrom(void (*read)(TProfile, const TSettings)) {
     read(nullptr, MissingKeys());
     const TUserFile user = UserFile();
     if (!user.Path.empty() && HoldsSection(user.Path)) read(user.Path.c_str(), Settings);
+    SortHiScores(Settings);
 }
 
-bool SaveToUserFile(const TUserFile& user) {
+bool SaveToUserFile(const TUserFile& user, const TSettings& record) {
     if (user.Path.empty()) return false;
     CreateDirectoryW(user.Folder.c_str(), nullptr);
-    return WriteAll(user.Path.c_str());
+    return WriteAll(user.Path.c_str(), record);
 }
 
 // WIN.INI is the one place again: the per-user copy goes with its folder, if empty.
 // A copy that cannot go (read-only, held open by a scanner) is brought up to date
 // instead; left stale, the next start would lay it over WIN.INI. Judged by what is
 // left, not by the answer: Wine accepts the deletion of a file it then cannot remove.
-bool RetireUserFile(const TUserFile& user) {
+bool RetireUserFile(const TUserFile& user, const TSettings& record) {
     if (user.Path.empty()) return true;
     DeleteFileW(user.Path.c_str());
     if (GetFileAttributesW(user.Path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return WriteAll(user.Path.c_str());
+        return WriteAll(user.Path.c_str(), record);
     RemoveDirectoryW(user.Folder.c_str());
     return true;
-}
-
-bool FoldRunningScore() {
-    TLockScope lock(GameLock);
-    if (lock.Owned()) FoldScore(Settings, Rowfall.Score);
-    return lock.Owned();
 }
 
 }  // namespace
@@ -175,23 +169,19 @@ void LoadScores() {
     }
 }
 
-bool SaveSettings() {
+bool SaveSettings(const TSettings& record) {
     try {
-        if (!FoldRunningScore()) {
-            SetLastError(ERROR_TIMEOUT);
-            return false;
-        }
         const TUserFile user = UserFile();
-        if (!WriteAll(nullptr)) return SaveToUserFile(user);
-        return RetireUserFile(user);
+        if (!WriteAll(nullptr, record)) return SaveToUserFile(user, record);
+        return RetireUserFile(user, record);
     } catch (...) {
         Trace("SaveSettings");
         return false;
     }
 }
 
-void SaveSettingsAtRunEnd() {
-    if (SaveSettings()) return;
+void SaveSettingsAtRunEnd(const TSettings& record) {
+    if (SaveSettings(record)) return;
     std::string line = "SaveSettings: " + SystemErrorText(GetLastError());
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
     Trace(line.c_str());

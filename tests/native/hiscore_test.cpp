@@ -32,22 +32,27 @@ TEST(HiScores, SortingPutsTheListInDescendingOrder) {
     ExpectScores(s, 0, -5, -20);
 }
 
-TEST(HiScores, FoldReplacesOnlyTheLastEntryAndOnlyWhenBeaten) {
+TEST(HiScores, FoldEntersOnlyABeatingScoreAndKeepsTheOrder) {
     TSettings s = WithScores(900, 700, 300);
     FoldScore(s, 300);
     ExpectScores(s, 900, 700, 300);
     FoldScore(s, 301);
     ExpectScores(s, 900, 700, 301);
-    FoldScore(s, 5000);  // greater than the first entry: still only the last moves
-    ExpectScores(s, 900, 700, 5000);
+    FoldScore(s, 5000);  // greater than the first entry: it goes first, the last one drops
+    ExpectScores(s, 5000, 900, 700);
 }
 
-TEST(HiScores, UnsortedListKeepsComparingWithItsLastEntry) {
-    // Without a repaint nothing sorts: the second game meets the first one's score.
+TEST(HiScores, NoFoldLosesAScoreThatBeatsTwoEntries) {
+    // Nothing but the fold orders the list (the panel may be off): the second game's
+    // 100 beats two entries and must not meet the first one's 200 in the last place.
     TSettings s = WithScores(0, 0, 0);
     FoldScore(s, 200);
     FoldScore(s, 100);
-    ExpectScores(s, 0, 0, 200);
+    ExpectScores(s, 200, 100, 0);
+    // A list read unsorted is put in order at its first fold.
+    s = WithScores(10, 30, 20);
+    FoldScore(s, 15);
+    ExpectScores(s, 30, 20, 15);
 }
 
 }  // namespace

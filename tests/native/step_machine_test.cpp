@@ -447,8 +447,9 @@ TEST_F(GameOver, GreaterScoreReplacesTheLastEntryAndTheWellIsCleared) {
     Settings.Score2 = 42;
     Settings.Score3 = 40;
     RestartWith(100);
-    EXPECT_EQ(Settings.Score3, 100);  // not sorted here
-    EXPECT_EQ(Settings.Score1, 45);
+    EXPECT_EQ(Settings.Score1, 100);  // the list stays in order
+    EXPECT_EQ(Settings.Score2, 45);
+    EXPECT_EQ(Settings.Score3, 42);
     EXPECT_FALSE(Game.GameOver);
     EXPECT_EQ(Game.Score, 0);
     EXPECT_EQ(Game.Lines, 0);
@@ -457,8 +458,11 @@ TEST_F(GameOver, GreaterScoreReplacesTheLastEntryAndTheWellIsCleared) {
 }
 
 TEST_F(GameOver, EqualScoreLeavesTheList) {
+    Settings.Score1 = 50;
+    Settings.Score2 = 45;
     Settings.Score3 = 40;
     RestartWith(40);
+    EXPECT_EQ(Settings.Score2, 45);
     EXPECT_EQ(Settings.Score3, 40);
     RestartWith(39);
     EXPECT_EQ(Settings.Score3, 40);

@@ -28,6 +28,12 @@ std::string ProgramPath() {
     return path;
 }
 
+std::wstring WideProgramPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
 std::string ShortPath(const std::string& path) {
     char buffer[MAX_PATH] = {};
     GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
@@ -135,7 +141,7 @@ protected:
 
     TRawValue Stored() const { return ReadRawValue(HKEY_CURRENT_USER, DesktopKey, SaverValue); }
 
-    void Install() { InstallSaverOn({ProgramPath().c_str(), PlatformNt, UnusedWindowsDirectory}); }
+    void Install() { InstallSaverOn({WideProgramPath().c_str(), PlatformNt, UnusedWindowsDirectory}); }
 
     TValueBackup Backup_{HKEY_CURRENT_USER, DesktopKey, SaverValue};
     TChangeListener Listener;
@@ -229,9 +235,9 @@ TEST_F(InstallerNt, WithoutTheDesktopKeyStillSwitchesOnAndCreatesNothing) {
 
 TEST_F(InstallerNt, StopsSilentlyWithoutAShortPathOrAVersion) {
     const TRawValue before = Stored();
-    InstallSaverOn({"Z:\\no\\such\\folder\\rowfall.scr", PlatformNt, UnusedWindowsDirectory});
-    InstallSaverOn({"", PlatformNt, UnusedWindowsDirectory});
-    InstallSaverOn({ProgramPath().c_str(), PlatformUnknown, UnusedWindowsDirectory});
+    InstallSaverOn({L"Z:\\no\\such\\folder\\rowfall.scr", PlatformNt, UnusedWindowsDirectory});
+    InstallSaverOn({L"", PlatformNt, UnusedWindowsDirectory});
+    InstallSaverOn({WideProgramPath().c_str(), PlatformUnknown, UnusedWindowsDirectory});
     EXPECT_EQ(Stored().Data, before.Data);
     EXPECT_FALSE(ScreenSaverActive());
     EXPECT_TRUE(Listener.Collect(0).empty());
@@ -278,7 +284,7 @@ protected:
     }
 
     void Install9x() {
-        InstallSaverOn({ProgramPath().c_str(), Platform9x, FakeWindowsDirectoryOf});
+        InstallSaverOn({WideProgramPath().c_str(), Platform9x, FakeWindowsDirectoryOf});
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, Ini.c_str());  // flush to disk
     }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "settings/win/reg_key.h"
 #include "tests/windows/registry_values.h"
@@ -18,10 +19,10 @@ protected:
         RegDeleteKeyA(HKEY_CURRENT_USER, ScratchKey);
     }
 
-    // Stores bytes as they are: REG_BINARY gets no terminator added by the system.
-    void StoreBytes(const char* name, const char* bytes) {
-        ASSERT_EQ(WriteRawValue(HKEY_CURRENT_USER, ScratchKey, name, REG_BINARY, bytes,
-                                static_cast<DWORD>(std::strlen(bytes))),
+    // Stores the characters as they are: REG_BINARY gets no terminator added by the system.
+    void StoreBytes(const char* name, const wchar_t* text) {
+        ASSERT_EQ(WriteRawValue(HKEY_CURRENT_USER, ScratchKey, name, REG_BINARY, text,
+                                static_cast<DWORD>(std::wcslen(text) * sizeof(wchar_t))),
                   ERROR_SUCCESS);
     }
 
@@ -33,16 +34,16 @@ protected:
     TRegKey Key;
 };
 
-// A buffer with guard bytes on both sides of the part handed to ReadString.
+// A buffer with guard characters on both sides of the part handed to ReadString.
 struct TGuardedBuffer {
     static constexpr size_t Guard = 16;
-    char Bytes[Guard + 64 + Guard];
-    TGuardedBuffer() { std::memset(Bytes, '#', sizeof Bytes); }
-    char* Data() { return Bytes + Guard; }
+    wchar_t Chars[Guard + 64 + Guard];
+    TGuardedBuffer() { std::wmemset(Chars, L'#', Guard + 64 + Guard); }
+    wchar_t* Data() { return Chars + Guard; }
     bool GuardsIntact(DWORD capacity) const {
-        for (size_t i = 0; i < sizeof Bytes; ++i) {
+        for (size_t i = 0; i < Guard + 64 + Guard; ++i) {
             const bool inside = i >= Guard && i < Guard + capacity;
-            if (!inside && Bytes[i] != '#') return false;
+            if (!inside && Chars[i] != L'#') return false;
         }
         return true;
     }
@@ -82,29 +83,29 @@ TEST_F(RegKey, OpenAndCloseReleaseTheHeldKey) {
 
 TEST_F(RegKey, ReadStringTerminatesBelowAtAndAboveTheCapacity) {
     OpenScratch();
-    StoreBytes("Six", "abcdef");
+    StoreBytes("Six", L"abcdef");
 
     TGuardedBuffer below;
-    Key.ReadString("Six", below.Data(), 10);
+    Key.ReadString(L"Six", below.Data(), 10);
     EXPECT_EQ(Key.Status, ERROR_SUCCESS);
-    EXPECT_STREQ(below.Data(), "abcdef");
-    EXPECT_EQ(std::memcmp(below.Data() + 7, "###", 3), 0) << "only the terminator follows the data";
+    EXPECT_STREQ(below.Data(), L"abcdef");
+    EXPECT_EQ(std::wmemcmp(below.Data() + 7, L"###", 3), 0) << "only the terminator follows the data";
     EXPECT_TRUE(below.GuardsIntact(10));
 
     TGuardedBuffer at;
-    Key.ReadString("Six", at.Data(), 6);
+    Key.ReadString(L"Six", at.Data(), 6);
     EXPECT_EQ(Key.Status, ERROR_SUCCESS);
-    EXPECT_STREQ(at.Data(), "abcde");
+    EXPECT_STREQ(at.Data(), L"abcde");
     EXPECT_TRUE(at.GuardsIntact(6));
 
     TGuardedBuffer above;
-    Key.ReadString("Six", above.Data(), 4);
+    Key.ReadString(L"Six", above.Data(), 4);
     EXPECT_EQ(Key.Status, ERROR_MORE_DATA);
-    EXPECT_EQ(above.Data()[3], '\0');
+    EXPECT_EQ(above.Data()[3], L'\0');
     EXPECT_TRUE(above.GuardsIntact(4));
 
     TGuardedBuffer none;
-    Key.ReadString("Six", none.Data(), 0);
+    Key.ReadString(L"Six", none.Data(), 0);
     EXPECT_EQ(Key.Status, ERROR_MORE_DATA);
     EXPECT_TRUE(none.GuardsIntact(0));
 }
@@ -113,24 +114,24 @@ TEST_F(RegKey, ReadStringOfAStoredStringKeepsItsText) {
     OpenScratch();
     ASSERT_EQ(WriteRawValue(HKEY_CURRENT_USER, ScratchKey, "Text", REG_SZ, "hello", 6),
               ERROR_SUCCESS);
-    char buffer[260];
-    std::memset(buffer, '#', sizeof buffer);
-    Key.ReadString("Text", buffer, sizeof buffer);
+    wchar_t buffer[260];
+    std::wmemset(buffer, L'#', 260);
+    Key.ReadString(L"Text", buffer, 260);
     EXPECT_EQ(Key.Status, ERROR_SUCCESS);
-    EXPECT_STREQ(buffer, "hello");
+    EXPECT_STREQ(buffer, L"hello");
 }
 
 TEST_F(RegKey, ReadStringFailuresStayInsideTheBuffer) {
     OpenScratch();
     TGuardedBuffer missing;
-    Key.ReadString("NoSuchValue", missing.Data(), 8);
+    Key.ReadString(L"NoSuchValue", missing.Data(), 8);
     EXPECT_EQ(Key.Status, ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(missing.Data()[7], '\0');
+    EXPECT_EQ(missing.Data()[7], L'\0');
     EXPECT_TRUE(missing.GuardsIntact(8));
 
     Key.Close();
     TGuardedBuffer closed;
-    Key.ReadString("NoSuchValue", closed.Data(), 8);
+    Key.ReadString(L"NoSuchValue", closed.Data(), 8);
     EXPECT_NE(Key.Status, ERROR_SUCCESS);
     EXPECT_TRUE(closed.GuardsIntact(8));
 }
@@ -138,7 +139,8 @@ TEST_F(RegKey, ReadStringFailuresStayInsideTheBuffer) {
 TEST_F(RegKey, WriteStringStoresTheTextWithItsTerminator) {
     OpenScratch();
     const char path[] = "C:\\WINDOWS\\ROWFALL.SCR";
-    Key.WriteString("Saver", path);
+    const wchar_t widePath[] = L"C:\\WINDOWS\\ROWFALL.SCR";
+    Key.WriteString(L"Saver", widePath);
     EXPECT_EQ(Key.Status, ERROR_SUCCESS);
     const TRawValue stored = ReadRawValue(HKEY_CURRENT_USER, ScratchKey, "Saver");
     ASSERT_EQ(stored.Status, ERROR_SUCCESS);
@@ -146,16 +148,16 @@ TEST_F(RegKey, WriteStringStoresTheTextWithItsTerminator) {
     EXPECT_EQ(stored.Data.size(), sizeof path);
     EXPECT_EQ(stored.Text(), std::string(path, sizeof path));
 
-    Key.WriteString("Empty", "");
+    Key.WriteString(L"Empty", L"");
     EXPECT_EQ(Key.Status, ERROR_SUCCESS);
     EXPECT_EQ(ReadRawValue(HKEY_CURRENT_USER, ScratchKey, "Empty").Data.size(), 1u);
 
-    char buffer[260];
-    Key.ReadString("Saver", buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, path);
+    wchar_t buffer[260];
+    Key.ReadString(L"Saver", buffer, 260);
+    EXPECT_STREQ(buffer, widePath);
 
     Key.Close();
-    Key.WriteString("Saver", "elsewhere");
+    Key.WriteString(L"Saver", L"elsewhere");
     EXPECT_NE(Key.Status, ERROR_SUCCESS);
     EXPECT_EQ(ReadRawValue(HKEY_CURRENT_USER, ScratchKey, "Saver").Text(),
               std::string(path, sizeof path));

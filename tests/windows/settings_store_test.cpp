@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/win/host_state.h"
+#include "host/win/run_scores.h"
 #include "pacing/win/saver_objects.h"
 #include "settings/settings.h"
 #include "settings/win/settings_store.h"
@@ -100,7 +101,7 @@ TEST_F(SettingsStore, StoredValuesAreReadUnchecked) {
     Put("Score2", "30");
     Put("Score3", "20");
     LoadSettings();
-    ExpectSettings({103, 108, 9, false, false, false, 10, 30, 20});  // unsorted, unchecked
+    ExpectSettings({103, 108, 9, false, false, false, 30, 20, 10});  // unchecked; the list in order
 }
 
 TEST_F(SettingsStore, AnyNonzeroFlagIsTrueAndIsWrittenBackAsOne) {
@@ -109,7 +110,7 @@ TEST_F(SettingsStore, AnyNonzeroFlagIsTrueAndIsWrittenBackAsOne) {
     LoadSettings();
     EXPECT_TRUE(Settings.ShowBkgr);
     EXPECT_TRUE(Settings.ShowInfo);
-    SaveSettings();
+    SaveSettings(Settings);
     EXPECT_EQ(Get("ShowBkgr"), "1");
     EXPECT_EQ(Get("ShowInfo"), "1");
 }
@@ -122,32 +123,32 @@ TEST_F(SettingsStore, OddTextReadsAsTheProfileFunctionYieldsIt) {
     LoadSettings();
     EXPECT_EQ(Settings.Time, 0);
     EXPECT_EQ(Settings.Priority, 12);
-    EXPECT_EQ(Settings.Score1, -250);
+    EXPECT_EQ(Settings.Score3, -250) << "the lowest, once the list is in order";
     EXPECT_EQ(Settings.Palette, 1) << "an empty value counts as missing";
 }
 
-TEST_F(SettingsStore, SaveFoldsABetterRunningScoreIntoTheLastEntry) {
+// The run's end (and a log-off) folds the running score, once, and saves the list.
+TEST_F(SettingsStore, TheRunsEndFoldsTheRunningScoreOnceAndSavesIt) {
     SetScores(900, 700, 300);
-    Rowfall.Score = 500;
-    SaveSettings();
+    Rowfall.Score = 800;
+    PrimaryGame.ScoreFolded = false;
+    SaveRunSettings();
     EXPECT_EQ(Settings.Score1, 900);
-    EXPECT_EQ(Settings.Score2, 700);
-    EXPECT_EQ(Settings.Score3, 500);
+    EXPECT_EQ(Settings.Score2, 800);
+    EXPECT_EQ(Settings.Score3, 700);
     EXPECT_EQ(Get("Score1"), "900");
-    EXPECT_EQ(Get("Score2"), "700");
-    EXPECT_EQ(Get("Score3"), "500");
+    EXPECT_EQ(Get("Score2"), "800");
+    EXPECT_EQ(Get("Score3"), "700");
 
-    Rowfall.Score = 200;
-    SaveSettings();
-    EXPECT_EQ(Settings.Score3, 500);
-    EXPECT_EQ(Get("Score3"), "500");
+    SaveRunSettings();  // a log-off, then the end of the run: the same score does not come twice
+    EXPECT_EQ(Get("Score3"), "700");
+    PrimaryGame.ScoreFolded = false;
 }
 
 TEST_F(SettingsStore, SaveWritesAllElevenKeysAsDecimalText) {
-    const TSettings saved = {TimeRun, PriorityLow, 3, false, true, false, 5, -7, 0, true};
+    const TSettings saved = {TimeRun, PriorityLow, 3, false, true, false, 5, 0, -7, true};
     Settings = saved;
-    Rowfall.Score = 0;
-    SaveSettings();
+    SaveSettings(Settings);
     EXPECT_EQ(Get("Time"), "103");
     EXPECT_EQ(Get("Priority"), "106");
     EXPECT_EQ(Get("ShowBkgr"), "0");
@@ -158,14 +159,14 @@ TEST_F(SettingsStore, SaveWritesAllElevenKeysAsDecimalText) {
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     EXPECT_EQ(Get("Path"), program);
     EXPECT_EQ(Get("Score1"), "5");
-    EXPECT_EQ(Get("Score2"), "-7");
-    EXPECT_EQ(Get("Score3"), "0");
+    EXPECT_EQ(Get("Score2"), "0");
+    EXPECT_EQ(Get("Score3"), "-7");
     EXPECT_EQ(Get("EveryMonitor"), "1");
 
     const std::string disk = WinIniOnDisk();
     EXPECT_NE(disk.find("[Korvex Rowfall Screen Saver]"), std::string::npos);
     for (const char* line : {"Time=103", "Priority=106", "ShowBkgr=0", "ShowInfo=1",
-                             "ManualControl=0", "Palette=3", "Score1=5", "Score2=-7", "Score3=0",
+                             "ManualControl=0", "Palette=3", "Score1=5", "Score2=0", "Score3=-7",
                              "EveryMonitor=1"})
         EXPECT_NE(disk.find(line), std::string::npos) << line << " not on disk";
 
@@ -183,7 +184,8 @@ TEST_F(SettingsStore, NothingIsWrittenWhileAnotherThreadHoldsTheGameLock) {
     {
         TLockHolder holder(GameLock);
         const DWORD start = GetTickCount();
-        SaveSettings();
+        PrimaryGame.ScoreFolded = false;
+        SaveRunSettings();
         EXPECT_GE(GetTickCount() - start, 4900u);
     }
     FlushProfile();

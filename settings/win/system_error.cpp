@@ -1,4 +1,4 @@
-#include "host/win/system_error.h"
+#include "settings/win/system_error.h"
 
 std::string SystemErrorText(DWORD error) {
     char text[256] = {};
