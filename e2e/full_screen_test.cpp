@@ -59,6 +59,42 @@ TEST_F(FullScreen, AQuitMessageFromOutsideEndsTheRunAtOnce) {
     EXPECT_LT(GetTickCount() - posted, 5000u) << "the worker was never told to stop";
 }
 
+// Alt alone, F10 and every key pressed with Alt come as system keys: they end the run
+// too, or Alt+Tab would reach a program beneath the saver while the lock waits.
+TEST_F(FullScreen, ASystemKeyEndsIt) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_SYSKEYDOWN, VK_MENU, 0x20000000);  // the Alt-down context bit
+    EXPECT_TRUE(EndsWithZero(saver));
+}
+
+// Another program taking the foreground ends the run as a key would.
+TEST_F(FullScreen, AnotherProgramInTheForegroundEndsIt) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    HWND mine = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(mine, nullptr);
+    SetForegroundWindow(mine);
+    EXPECT_EQ(GetForegroundWindow(), mine);
+    EXPECT_TRUE(EndsWithZero(saver));
+    DestroyWindow(mine);
+}
+
+// Windows sends a move without any movement whenever what lies under the cursor
+// changes: ten to one point are one move, and the run goes on.
+TEST_F(FullScreen, MovesThatGoNowhereLeaveItRunning) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    for (int i = 0; i < 10; ++i) PostMouseMove(window, 200, 200);
+    EXPECT_FALSE(saver.WaitExit(1000)) << "moves to one point ended the run";  // nothing may happen
+    PostKey(window, 'A');
+    EXPECT_TRUE(EndsWithZero(saver));
+}
+
 // Wine adds mouse moves of its own when the window appears, and they count
 // too; the exact six-then-seventh rule is checked after a refused password.
 TEST_F(FullScreen, MouseMovesEndItWithinSeven) {
@@ -332,9 +368,38 @@ TEST_F(TwoMonitors, EveryMonitorPlaysAGameOfItsOwn) {
     EXPECT_TRUE(changed) << "the other monitor's well stood still";
     EXPECT_TRUE(apart) << "the other monitor showed the primary game";
 
+    // The activation passing among the run's own windows is no switch to another program.
+    SetForegroundWindow(game);
+    EXPECT_FALSE(saver.WaitExit(1000)) << "the run ended when its own window took the activation";
+
     PostButton(game, WM_LBUTTONDOWN);
     EXPECT_TRUE(EndsWithZero(saver));
     EXPECT_EQ(FindWindowA(MonitorGameClass, nullptr), nullptr) << "a game window outlived the run";
+}
+
+// A log-off ends the process without the end of the run: every game's score must be in
+// the list it saves, not only the primary game's. The score boxes (the primary
+// monitor's at 778, 209, the other's at 485, 132) change once each game has scored.
+TEST_F(TwoMonitors, ALogOffKeepsEveryGamesScore) {
+    WriteIni("EveryMonitor", "1");
+    for (const char* key : {"Score1", "Score2", "Score3"}) WriteIni(key, "0");
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    const RECT other = OtherMonitor();
+    const RECT boxes[2] = {{780, 211, 926, 257},
+                           {other.left + 487, other.top + 134, other.left + 576, other.top + 161}};
+    const TScreenShot first = ReadScreen();
+    ASSERT_TRUE(WaitUntil([&] {
+        const TScreenShot now = ReadScreen();
+        return CountChanged(first, now, boxes[0]) > 0 && CountChanged(first, now, boxes[1]) > 0;
+    }, 6 * PatienceMs)) << "not both games scored";
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, PatienceMs, &answer);
+    int scored = 0;
+    for (const char* key : {"Score1", "Score2", "Score3"}) scored += std::atoi(ReadIni(key).c_str()) > 0;
+    EXPECT_GE(scored, 2) << "a game's score was lost at the log-off";
+    EXPECT_TRUE(EndsWithZero(saver));
 }
 
 }  // namespace

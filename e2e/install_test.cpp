@@ -59,4 +59,50 @@ TEST_F(Install, TypedByNameRecordsTheFullShortPathSwitchesOnForGoodAndRuns) {
     EXPECT_EQ(lstrcmpiA(ReadIni("Path").c_str(), scr.c_str()), 0) << ReadIni("Path");
 }
 
+std::wstring WideDesktopValue(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    DWORD size = sizeof value - sizeof(wchar_t);
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return L"";
+    RegQueryValueExW(opened, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(opened);
+    return value;
+}
+
+// A folder whose name the ANSI code page cannot hold: started as Windows starts it,
+// with a Unicode command line, "/reg" records a path that is there, and WIN.INI's
+// Path holds no '?'.
+TEST_F(Install, AFolderBeyondTheAnsiCodePageIsRecordedAsAPathThatExists) {
+    DeleteUserValue(DesktopKey, "SCRNSAVE.EXE");
+    const std::wstring folder = L"C:\\\u5C4F\u5E55\u4FDD\u62A4";  // C:\屏幕保护
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring scr = folder + L"\\rowfall.scr";
+    wchar_t from[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, ScrPath().c_str(), -1, from, MAX_PATH);
+    ASSERT_TRUE(CopyFileW(from, scr.c_str(), FALSE));
+    std::wstring line = L"\"" + scr + L"\" /reg";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(CreateProcessW(scr.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &info));
+    TProcess saver;
+    saver.Handle = info.hProcess;
+    saver.Id = info.dwProcessId;
+    CloseHandle(info.hThread);
+    HWND window = saver.FindWindowOf(SaverClass, PatienceMs);
+    ASSERT_NE(window, nullptr);
+    const std::wstring recorded = WideDesktopValue(L"SCRNSAVE.EXE");
+    EXPECT_NE(GetFileAttributesW(recorded.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "SCRNSAVE.EXE names no file (" << recorded.size() << " characters)";
+    PostKey(window, VK_ESCAPE);
+    EXPECT_TRUE(EndsWithZero(saver));
+    const std::string path = ReadIni("Path");
+    EXPECT_EQ(path.find('?'), std::string::npos) << path;
+    EXPECT_NE(path, "<none>");
+    DeleteFileW(scr.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 }  // namespace

@@ -43,3 +43,10 @@ extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND owner) {
     LogCall(owner);
     return lstrcmpA(answer, "accept") == 0;
 }
+
+// The same file, named MPR.DLL, stands for a copy planted beside the saver: any call
+// of its password change is logged as a call.
+extern "C" __declspec(dllexport) DWORD WINAPI PwdChangePasswordA(LPCSTR, HWND owner, DWORD, LPVOID) {
+    LogCall(owner);
+    return 0;
+}

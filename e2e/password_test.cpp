@@ -56,6 +56,7 @@ protected:
     }
     HWND StartCopy(TProcess& saver) { return StartSaver(saver, "/s", Scr_); }
     const std::string& Folder() const { return Folder_; }
+    const std::string& Scr() const { return Scr_; }
 
     // A refusal keeps the saver; then six moves pass and the seventh asks again. The
     // input goes to the process's window of the given class.
@@ -162,6 +163,16 @@ TEST_F(Password, ALibraryInTheCurrentFolderAloneIsNotUsed) {
     PostKey(window, 'Q');
     EXPECT_TRUE(EndsWithZero(saver)) << "the current folder's library was asked";
     EXPECT_EQ(Calls(), 0);
+}
+
+// MPR.DLL is no known DLL: "/a" must take the system's, not a copy planted beside the
+// program (scripts/wine-env.sh tells Wine to search for it as Windows does).
+TEST_F(Password, TheChangeTakesMprFromTheSystemFolderOnly) {
+    ASSERT_TRUE(CopyFileTo(PasswordCplPath(), JoinPath(Folder(), "MPR.DLL")));
+    TProcess change;
+    ASSERT_TRUE(change.StartAs("\"" + Scr() + "\" /a 0", Scr(), Folder()));
+    EXPECT_TRUE(EndsWithZero(change));
+    EXPECT_EQ(Calls(), 0) << "the MPR.DLL beside the program was used";
 }
 
 // Run by the two-monitor tier only: input on the black window over the second

@@ -53,6 +53,16 @@ unsigns_to() {  # unsigns_to SIGNED UNSIGNED
     cmp "$work/stripped" "$2"
 }
 
+# Windows Installer replaces a versioned file only by a newer version: the saver must be
+# versioned in the package, with the version of its own version resource and a language.
+file_version="$(sed -nE 's/^FILEVERSION +([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+).*/\1.\2.\3.\4/p' \
+  "$root/resources/version.rc")"
+versioned_in() {  # versioned_in MSI: rowfall.scr's File row has FILEVERSION and Language 1033
+  msiinfo export "$1" File | tr -d '\r' |
+    awk -F'\t' -v v="$file_version" '$1 == "rowfall.scr" { found = ($5 == v && $6 == "1033") }
+      END { exit !found }' || { msiinfo export "$1" File; return 1; }
+}
+
 sums_match() {  # sums_match FOLDER
   (cd "$1" && sha256sum --quiet -c SHA256SUMS)
 }
@@ -84,6 +94,9 @@ for scr in 32-bit/rowfall.scr 64-bit/rowfall.scr; do
     unsigns_to "$signed/zip/$scr" "$work/unsigned/zip/$scr"
 done
 check "SHA256SUMS lists the signed files" sums_match "$signed/zip"
+for msi in "$name-x64.msi" "$name-x86.msi"; do
+  check "$msi gives rowfall.scr its version and language" versioned_in "$signed/$msi"
+done
 check "the signed 64-bit .scr runs to its first frame" \
   runs_to_first_frame "$signed/zip/64-bit/rowfall.scr"
 

@@ -187,13 +187,13 @@ TEST_F(CellDrawing, DissolveWaitsWithoutTheLockAndEndsAtTheStop) {
     Device.Stops[0] = stop;
     SetTickSource([]() -> uint32_t { return 5000; });
     bool sawDissolving = false;
+    WaitForSingleObject(lock, INFINITE);
     std::thread other([&] {
         WaitForSingleObject(lock, INFINITE);  // only free while the dissolve waits
         sawDissolving = Game.Dissolving;
         ReleaseMutex(lock);
         SetEvent(stop);
     });
-    WaitForSingleObject(lock, INFINITE);
     Game.FlashLine(5);
     other.join();
     EXPECT_TRUE(sawDissolving);
