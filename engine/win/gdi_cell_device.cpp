@@ -106,5 +106,7 @@ void TGdiCellDevice::AwaitTick(uint32_t since) {
             break;  // the run or the game is over: the rest of the fade need not be paced
         }
     }
+    // Every other holder keeps the lock only for a few drawing calls now; should one
+    // keep it past the bound, the fade goes on without, as any timed-out holder would.
     if (held) WaitForLock(Lock);
 }

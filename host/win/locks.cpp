@@ -12,6 +12,10 @@ HANDLE DisplayOn = nullptr;
 bool AutoPlay = true;
 uint32_t LastKeyTime = 0;
 
+namespace {
+constexpr uint32_t HandOverMs = 3 * StepInterval;  // the keys' hold on the figure
+}  // namespace
+
 bool StopRequested() {
     // A failed poll (closed or null handle) ends the run rather than spinning forever.
     return WaitForSingleObject(StopEvent, 0) != WAIT_TIMEOUT;
@@ -32,7 +36,7 @@ bool IsAutoPlay() {
     TLockScope lock(AutoPlayLock);
     if (!lock.Owned()) return false;
     // Unsigned, so the difference stays right across the tick counter's wrap.
-    if (!AutoPlay && TickCount() - LastKeyTime > 3 * StepInterval) AutoPlay = true;
+    if (!AutoPlay && TickCount() - LastKeyTime > HandOverMs) AutoPlay = true;
     return AutoPlay;
 }
 
@@ -41,7 +45,7 @@ DWORD AutoPlayDueIn() {
     if (!lock.Owned()) return INFINITE;
     if (AutoPlay) return 0;
     const uint32_t idle = TickCount() - LastKeyTime;
-    return idle > 3 * StepInterval ? 0 : 3 * StepInterval + 1 - idle;
+    return idle > HandOverMs ? 0 : HandOverMs + 1 - idle;
 }
 
 bool DisplayIsOn() { return !DisplayOn || WaitForSingleObject(DisplayOn, 0) != WAIT_TIMEOUT; }
