@@ -5,4 +5,4 @@
 
 using TCalendarSeconds = uint32_t;
 
-TCalendarSeconds CalendarNow();
+TCalendarSeconds CalendarNow();  // platform-specific

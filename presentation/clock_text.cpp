@@ -7,12 +7,15 @@
 
 namespace {
 
+// 64 bits in every build: the 32-bit Windows one's time_t ends in January 2038, and
+// msvcrt's _localtime64 is there from Windows XP on.
 std::tm LocalTime(TCalendarSeconds now) {
-    const std::time_t t = now;  // 64 bits wherever this is built
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &t);
+    const __time64_t t = now;
+    if (const std::tm* converted = _localtime64(&t)) local = *converted;
 #else
+    const std::time_t t = now;
     localtime_r(&t, &local);
 #endif
     return local;

@@ -9,6 +9,7 @@
 #  - every data import those headers declare (their __imp_ variables);
 #  - what an empty program linked by the same compiler imports (the start-up code's
 #    msvcrt entry points, such as __getmainargs, which no public header declares).
+# msvcrt's 32-bit time functions are refused too: their range ends in January 2038.
 # The headers guard post-XP functions by _WIN32_WINNT, so GetTickCount64 is left out.
 set -euo pipefail
 
@@ -16,6 +17,7 @@ set -euo pipefail
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 system_dlls="advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
+time32="time localtime gmtime mktime ctime _time32 _localtime32 _gmtime32 _mktime32 _ctime32"
 
 allowed_names() {  # allowed_names ARCH -> sorted names on stdout
   local cc="$1-w64-mingw32-gcc-win32" src="$work/$1.c"
@@ -55,6 +57,8 @@ check() {  # check FILE.scr -> prints what is wrong, returns 1 if anything is
   while read -r dll name; do
     if [[ " $system_dlls " != *" $dll "* ]]; then
       echo "$file: $dll!$name: $dll is not a system DLL the saver may use"; bad=1
+    elif [ "$dll" = msvcrt.dll ] && [[ " $time32 " == *" $name "* ]]; then
+      echo "$file: $dll!$name keeps time in 32 bits, which ends in January 2038"; bad=1
     elif ! grep -qxF "$name" "$work/$arch.allowed"; then
       echo "$file: $dll!$name is not in Windows XP"; bad=1
     fi

@@ -75,6 +75,13 @@ TEST_F(Clock, RunTimeAndGameTimeReadTheSameElapsedSeconds) {
         [&](TCalendarSeconds now) { StartTime = now - 360000; return DrawnBand(TimeRun); }));
 }
 
+// Taken from the system time, not the C library's time() (32 bits in the 32-bit build).
+TEST_F(Clock, CalendarSecondsAreTheSystemsTime) {
+    const TCalendarSeconds now = CalendarNow();
+    const auto library = static_cast<TCalendarSeconds>(std::time(nullptr));  // 64 bits here
+    EXPECT_LE(library - now + 2u, 4u) << now << " against " << library;
+}
+
 TEST_F(Clock, CurrentTimeShowsTheLocalTimeOfDay) {
     Open(1024, 768);
     EXPECT_TRUE(SameReading(

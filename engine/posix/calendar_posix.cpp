@@ -1,5 +1,5 @@
-#include "engine/calendar.h"
-
 #include <ctime>
+
+#include "engine/calendar.h"
 
 TCalendarSeconds CalendarNow() { return static_cast<TCalendarSeconds>(std::time(nullptr)); }
