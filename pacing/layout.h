@@ -5,7 +5,10 @@
 #include "engine/rect.h"
 
 struct TLayout {
-    double Scale = 1.0;  // client width / 1024
+    // Where the game is laid out: the client, or, where the client is too wide or too
+    // tall for everything to show, the largest centred 2:1 or 3:4 rectangle in it.
+    TRect Stage;
+    double Scale = 1.0;  // stage width / 1024
     int32_t UnitA = 50;  // height of the score, lines and time boxes
     int32_t UnitB = 30;  // one row of the high-score list
     TRect GlassRect;
@@ -17,3 +20,7 @@ struct TLayout {
 };
 
 TLayout ComputeLayout(const TRect& client);
+
+// True when the well, the boxes, their labels, the title rows and the address all lie
+// inside the area, and the boxes beside the well.
+bool ShowsEverything(const TLayout& layout, const TRect& area);

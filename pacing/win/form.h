@@ -30,6 +30,7 @@ public:
     HBRUSH PaintBrush = nullptr;
     HPEN PaintPen = nullptr;
     HBITMAP Background = nullptr;
+    TRect Stage;  // where the game is laid out: the client, or a 2:1 or 3:4 part of it
     TRect GlassRect;
     int32_t CellWidth = 0;
     int32_t CellHeight = 0;

@@ -7,6 +7,7 @@ namespace {
 
 void ApplyLayout(TForm& form) {
     const TLayout layout = ComputeLayout(form.ClientRect);
+    form.Stage = layout.Stage;
     form.Scale = layout.Scale;
     form.UnitA = layout.UnitA;
     form.UnitB = layout.UnitB;

@@ -39,7 +39,7 @@ void DrawLabel(const TForm& form, const char* text, const TRect& box) {
 // Title, address and box labels: full-screen only, and only with ShowInfo.
 void DrawPanelTexts(TForm& form) {
     HDC dc = form.BackDC;
-    const int32_t l = form.ClientRect.left;
+    const int32_t l = form.Stage.left;  // the title column runs from the stage's edge to the well
     const int32_t glassLeft = form.GlassRect.left;
     const int32_t top = form.ScoresBox.top;
     const int32_t bottom = form.ScoresBox.bottom;

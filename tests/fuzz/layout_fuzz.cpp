@@ -1,6 +1,6 @@
 // Lays out clients up to 2^27 pixels each way, with the top left corner anywhere
-// within +-2^27, and checks that the geometry is ordered and, where there is room,
-// inside the client.
+// within +-2^27, and checks that the geometry is ordered and, from 32 pixels each way
+// on, all of it inside the client, whatever its shape.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -31,30 +31,13 @@ int32_t NearRatio(FuzzedDataProvider& data, int32_t width) {
     return static_cast<int32_t>(height < 0 ? 0 : height > Limit ? Limit : height);
 }
 
-// Twenty rows of at least one pixel need 20 pixels: a 19-pixel client gets 1-pixel
-// cells and a well one pixel taller than itself. The well is about 0.45 x height wide.
-bool WellFits(int64_t width, int64_t height) {
-    return height >= 20 && 20 * width >= 9 * height + 10;
-}
-
-// The boxes scale with the width alone: the score to the time box spans 7 x 50/1024
-// of it in height (fits from height 0.342 x width), and beside a well of 0.45 x
-// height they need width left over (fits up to height 1.354 x width). Both bounds hold,
-// with a few pixels to spare, for every client up to 2500 x 3500 at odd and negative
-// offsets.
-bool BoxesFit(int64_t width, int64_t height) {
-    return height >= 20 && 20 * height >= 7 * width && 20 * height + 200 <= 27 * width;
-}
-
+// From 32 pixels each way on everything shows: the client's own layout where it fits,
+// else its centred 2:1 or 3:4 stage's. Below, the truncation of a box edge can put it a
+// pixel past the client's (the smallest preview is 152 x 112).
 void CheckFit(const TRect& client, const TLayout& l) {
-    const int32_t width = client.right - client.left;
-    const int32_t height = client.bottom - client.top;
-    if (WellFits(width, height)) Check(Inside(l.GlassRect, client), "well outside the client");
-    if (!BoxesFit(width, height)) return;
-    for (const TRect& box : {l.ScoreBox, l.LinesBox, l.TimeBox, l.ScoresBox})
-        Check(Inside(box, client), "box outside the client");
-    Check(l.ScoreBox.left >= l.GlassRect.right && l.ScoresBox.right <= l.GlassRect.left,
-          "box over the well");
+    Check(Inside(l.Stage, client), "stage outside the client");
+    if (client.right - client.left < 32 || client.bottom - client.top < 32) return;
+    Check(ShowsEverything(l, client), "something outside the client or over the well");
 }
 
 }  // namespace

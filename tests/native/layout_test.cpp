@@ -102,4 +102,38 @@ TEST(Layout, DegenerateClientsGiveEmptyButSaneGeometry) {
     EXPECT_EQ(ComputeLayout({0, 0, 0, 768}).Scale, 0.0);
 }
 
+// Where today's layout shows everything it stays the client's own, to the last pixel
+// of width or height; one pixel more (or less) and the game is laid out in the largest
+// centred 2:1 (or 3:4) stage instead, by the same rules.
+TEST(Layout, PastTheLastClientThatShowsEverythingTheGameMovesIntoAStage) {
+    EXPECT_EQ(ComputeLayout({0, 0, 1774, 768}).Stage, (TRect{0, 0, 1774, 768}));
+    EXPECT_EQ(ComputeLayout({0, 0, 1775, 768}).Stage, (TRect{119, 0, 1655, 768}));
+    EXPECT_EQ(ComputeLayout({0, 0, 556, 768}).Stage, (TRect{0, 0, 556, 768}));
+    EXPECT_EQ(ComputeLayout({0, 0, 555, 768}).Stage, (TRect{0, 14, 555, 754}));
+
+    const TLayout staged = ComputeLayout({0, 0, 1775, 768});
+    const TLayout alone = ComputeLayout({0, 0, 1536, 768});
+    EXPECT_EQ(staged.GlassRect.left - 119, alone.GlassRect.left);
+    EXPECT_EQ(staged.ScoreBox.left - 119, alone.ScoreBox.left);
+    EXPECT_EQ(staged.UnitA, alone.UnitA);
+    EXPECT_EQ(staged.CellSize, alone.CellSize);
+}
+
+// Ultrawide, super-ultrawide and portrait monitors: everything inside the screen.
+TEST(Layout, WideAndTallMonitorsShowEverything) {
+    const struct {
+        int32_t width, height;
+        TRect stage;
+    } shapes[] = {{3440, 1440, {280, 0, 3160, 1440}}, {2560, 1080, {200, 0, 2360, 1080}},
+                  {5120, 1440, {1120, 0, 4000, 1440}}, {3840, 1080, {840, 0, 3000, 1080}},
+                  {1080, 1920, {0, 240, 1080, 1680}}, {1440, 2560, {0, 320, 1440, 2240}}};
+    for (const auto& s : shapes) {
+        SCOPED_TRACE(testing::Message() << s.width << "x" << s.height);
+        const TRect client{0, 0, s.width, s.height};
+        const TLayout l = ComputeLayout(client);
+        EXPECT_EQ(l.Stage, s.stage);
+        EXPECT_TRUE(ShowsEverything(l, client));
+    }
+}
+
 }  // namespace
