@@ -18,8 +18,9 @@ endforeach()
 add_custom_target(rowfall_msi DEPENDS ${ROWFALL_MSI} ${ROWFALL_MSI_REBUILT})
 
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/e2e/*_test.cpp)
+# The layout rule, so the shapes test knows where the boxes belong on its screen.
 add_executable(e2e_tests ${e2e_sources} ${CMAKE_SOURCE_DIR}/e2e/driver.cpp
-               ${CMAKE_SOURCE_DIR}/e2e/saver_fixture.cpp)
+               ${CMAKE_SOURCE_DIR}/e2e/saver_fixture.cpp ${CMAKE_SOURCE_DIR}/pacing/layout.cpp)
 target_link_libraries(e2e_tests gtest_main screen_input)
 target_link_options(e2e_tests PRIVATE ${STATIC_LINK})
 target_compile_definitions(e2e_tests PRIVATE
@@ -33,7 +34,7 @@ add_dependencies(e2e_tests rowfall password_cpl rowfall_msi)
 add_test(NAME e2e_tests
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-window-manager.sh
                  ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:e2e_tests>
-                 --gtest_filter=-TwoMonitors*)
+                 --gtest_filter=-TwoMonitors*:Shapes*)
 set_tests_properties(e2e_tests PROPERTIES ENVIRONMENT "${WINE_ENV}" TIMEOUT 600)
 
 # The two-monitor cases, and the printed figures once more, on a virtual screen of two
@@ -43,3 +44,10 @@ add_test(NAME e2e_two_monitors
                  --gtest_filter=TwoMonitors*:Figures.*)
 set_tests_properties(e2e_two_monitors PROPERTIES
   ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-two-monitors" TIMEOUT 600)
+
+# The shapes far from 4:3, on screens of their own sizes; a prefix of its own.
+add_test(NAME e2e_shapes
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/shapes.sh 5120x1440 1080x1920 --
+                 $<TARGET_FILE:e2e_tests> --gtest_filter=Shapes*)
+set_tests_properties(e2e_shapes PROPERTIES
+  ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-shapes" TIMEOUT 600)

@@ -1,6 +1,7 @@
-// Renders the full-screen saver at 1024 x 768 with a game in progress and writes
-// the back buffer as a 24-bit BMP: render_screen.exe out.bmp
+// Renders the full-screen saver at 1024 x 768 (or the size given) with a game in
+// progress and writes the back buffer as a 24-bit BMP: render_screen.exe out.bmp [W H]
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "pacing/win/saver_objects.h"
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr int ScreenWidth = 1024;
-constexpr int ScreenHeight = 768;
 
 // A few settled rows with gaps, as the autopilot leaves them mid-game.
 void SettleSampleCells() {
@@ -65,19 +64,21 @@ bool WriteBmp(const char* path, HDC source, int width, int height) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: render_screen out.bmp\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: render_screen out.bmp [WIDTH HEIGHT]\n");
         return 2;
     }
+    const int width = argc == 4 ? std::atoi(argv[2]) : 1024;
+    const int height = argc == 4 ? std::atoi(argv[3]) : 768;
     PrepareSaverState();
     Settings.Time = TimeRun;
     StartTime = CalendarNow() - 3725;
-    Settings.Score1 = 345;
-    Settings.Score2 = 1520;
-    Settings.Score3 = 980;
+    Settings.Score1 = 1520;
+    Settings.Score2 = 980;
+    Settings.Score3 = 345;
     SettleSampleCells();
 
-    HWND window = CreateToolWindow(ScreenWidth, ScreenHeight);
+    HWND window = CreateToolWindow(width, height);
     if (!window) return 1;
     Form.SetWindow(window);
     Form.ClearScreen();
