@@ -34,7 +34,7 @@ add_dependencies(e2e_tests rowfall password_cpl rowfall_msi)
 add_test(NAME e2e_tests
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-window-manager.sh
                  ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh $<TARGET_FILE:e2e_tests>
-                 --gtest_filter=-TwoMonitors*:Shapes*)
+                 --gtest_filter=-TwoMonitors*:Shapes*:Resize*)
 set_tests_properties(e2e_tests PROPERTIES ENVIRONMENT "${WINE_ENV}" TIMEOUT 600)
 
 # The two-monitor cases, and the printed figures once more, on a virtual screen of two
@@ -51,3 +51,11 @@ add_test(NAME e2e_shapes
                  $<TARGET_FILE:e2e_tests> --gtest_filter=Shapes*)
 set_tests_properties(e2e_shapes PROPERTIES
   ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-shapes" TIMEOUT 600)
+
+# A run whose screen grows from 1024 x 768 to 1280 x 1024: Wine's virtual desktop, on an
+# X screen with room for the larger mode; the shapes prefix, one tier after the other.
+add_test(NAME e2e_resize
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/virtual-desktop.sh 1024x768
+                 $<TARGET_FILE:e2e_tests> --gtest_filter=Resize*)
+set_tests_properties(e2e_resize PROPERTIES
+  ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-shapes;ROWFALL_SCREEN=1280x1024" TIMEOUT 300)

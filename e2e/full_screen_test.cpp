@@ -372,6 +372,14 @@ TEST_F(TwoMonitors, EveryMonitorPlaysAGameOfItsOwn) {
     SetForegroundWindow(game);
     EXPECT_FALSE(saver.WaitExit(1000)) << "the run ended when its own window took the activation";
 
+    // A display change that leaves both monitors as they were leaves the game to itself.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768), SMTO_ABORTIFHUNG,
+                        5000, &answer);
+    EXPECT_EQ(WindowsOfClass(MonitorGameClass), 1) << "a second game on one monitor";
+    GetWindowRect(game, &area);
+    EXPECT_TRUE(IsWindowVisible(game) && EqualRect(&area, &other)) << "the game left its monitor";
+
     PostButton(game, WM_LBUTTONDOWN);
     EXPECT_TRUE(EndsWithZero(saver));
     EXPECT_EQ(FindWindowA(MonitorGameClass, nullptr), nullptr) << "a game window outlived the run";

@@ -1,7 +1,9 @@
-// Monitors far from 4:3 (run by the shapes tier on 5120 x 1440 and 1080 x 1920 screens):
-// every panel box shows its whole sunk frame on the screen, dark above, light below.
+// Screens far from 4:3 (run by the shapes tier on 5120 x 1440 and 1080 x 1920 screens),
+// and one that changes its size during the run.
 #include "e2e/saver_fixture.h"
 #include "pacing/layout.h"
+
+#include <string>
 
 namespace {
 
@@ -15,28 +17,68 @@ uint32_t RowColour(const TScreenShot& shot, int32_t left, int32_t right, int32_t
     return colour;
 }
 
+// What is wrong with the panel boxes on the screen: empty when each shows its whole
+// sunk frame where the layout for the screen puts it, dark above, light below.
+std::string FrameFaults(const TScreenShot& shot, const RECT& screen) {
+    const TLayout layout = ComputeLayout({screen.left, screen.top, screen.right, screen.bottom});
+    std::string faults;
+    for (const TRect& box : {layout.ScoreBox, layout.LinesBox, layout.TimeBox, layout.ScoresBox}) {
+        const std::string where = "box " + std::to_string(box.left) + "," + std::to_string(box.top) +
+                                  "-" + std::to_string(box.right) + "," + std::to_string(box.bottom);
+        if (box.left - 4 < screen.left || box.top - 4 < screen.top || box.right + 4 > screen.right ||
+            box.bottom + 4 > screen.bottom) {
+            faults += where + " off the screen; ";
+            continue;
+        }
+        // Along the box's own width: at 3:4 the list's frame meets the well's.
+        const uint32_t dark = RowColour(shot, box.left, box.right, box.top - 3);
+        const uint32_t light = RowColour(shot, box.left, box.right, box.bottom + 3);
+        if (dark == 0xFFFFFFFFu || light == 0xFFFFFFFFu || dark == light)
+            faults += where + " without its frame; ";
+    }
+    return faults;
+}
+
+RECT Screen() {
+    RECT screen = {};
+    GetWindowRect(GetDesktopWindow(), &screen);
+    return screen;
+}
+
 TEST_F(Shapes, EveryBoxShowsItsWholeFrame) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    RECT screen = {};
-    GetWindowRect(GetDesktopWindow(), &screen);
-    const TLayout layout = ComputeLayout({screen.left, screen.top, screen.right, screen.bottom});
-    const TScreenShot shot = ReadScreen();
-    for (const TRect& box : {layout.ScoreBox, layout.LinesBox, layout.TimeBox, layout.ScoresBox}) {
-        SCOPED_TRACE(testing::Message() << "box " << box.left << "," << box.top << "-" << box.right
-                                        << "," << box.bottom << " on " << screen.right << "x" << screen.bottom);
-        ASSERT_GE(box.left - 4, screen.left);
-        ASSERT_GE(box.top - 4, screen.top);
-        ASSERT_LE(box.right + 4, screen.right);
-        ASSERT_LE(box.bottom + 4, screen.bottom);
-        // Along the box's own width: at 3:4 the list's frame meets the well's.
-        const uint32_t dark = RowColour(shot, box.left, box.right, box.top - 3);
-        const uint32_t light = RowColour(shot, box.left, box.right, box.bottom + 3);
-        EXPECT_NE(dark, 0xFFFFFFFFu) << "no frame above the box";
-        EXPECT_NE(light, 0xFFFFFFFFu) << "no frame below the box";
-        EXPECT_NE(dark, light);
-    }
+    const RECT screen = Screen();
+    EXPECT_EQ(FrameFaults(ReadScreen(), screen), "") << "on " << screen.right << "x" << screen.bottom;
+    PostKey(window, VK_ESCAPE);
+    EXPECT_TRUE(EndsWithZero(saver));
+}
+
+// Run in Wine's virtual desktop of 1024 x 768, which a program may resize (a remote
+// session reconnecting at another size would): the saver window covers the new screen
+// and the game is laid out anew for it, going on.
+using Resize = SaverTest;
+
+TEST_F(Resize, TheSaverFollowsTheScreensNewSize) {
+    TProcess saver;
+    HWND window = StartSaver(saver);
+    ASSERT_NE(window, nullptr);
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = 1280;
+    mode.dmPelsHeight = 1024;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    ASSERT_EQ(ChangeDisplaySettingsA(&mode, 0), DISP_CHANGE_SUCCESSFUL);
+    const RECT big = {0, 0, 1280, 1024};
+    RECT covered = {};
+    EXPECT_TRUE(WaitUntil([&] { return GetWindowRect(window, &covered) && EqualRect(&covered, &big); }))
+        << "the window covers " << covered.left << "," << covered.top << "-" << covered.right << ","
+        << covered.bottom;
+    WaitUntil([&] { return FrameFaults(ReadScreen(), big).empty(); });
+    EXPECT_EQ(FrameFaults(ReadScreen(), big), "");
+    EXPECT_TRUE(IsWindowVisible(window));
+    ChangeDisplaySettingsA(nullptr, 0);
     PostKey(window, VK_ESCAPE);
     EXPECT_TRUE(EndsWithZero(saver));
 }

@@ -43,8 +43,8 @@ TMonitorCovers::~TMonitorCovers() { Remove(); }
 
 void TMonitorCovers::Cover(const std::vector<RECT>& taken) {
     std::vector<RECT> bare;
-    for (const RECT& area : OtherMonitors())
-        if (!HasArea(taken, area)) bare.push_back(area);
+    for (const TMonitor& monitor : OtherMonitors())
+        if (!HasArea(taken, monitor.Area)) bare.push_back(monitor.Area);
     if (bare.empty()) return;
     if (!Registered_) Registered_ = RegisterCoverClass();
     if (!Registered_) return;

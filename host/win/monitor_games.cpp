@@ -1,7 +1,8 @@
 #include "host/win/monitor_games.h"
 
+#include <algorithm>
+
 #include "host/win/host_state.h"
-#include "host/win/monitors.h"
 #include "host/win/run_scores.h"
 #include "host/win/saver_window.h"
 #include "host/win/worker.h"
@@ -41,37 +42,49 @@ void Release(TGame& game) {
     }
 }
 
+// Its worker, once, at the Priority setting.
+void Play(TGame& game) {
+    if (game.Worker) return;
+    if (HANDLE worker = StartWorker(game)) ApplyPriority(worker);
+}
+
 }  // namespace
 
 TMonitorGames::~TMonitorGames() { End(); }
 
 void TMonitorGames::Open() {
-    const std::vector<RECT> areas = OtherMonitors();
-    if (areas.empty()) return;
-    if (!Registered_) Registered_ = RegisterGameWindowClass(GameClassName);
-    if (!Registered_) return;
-    for (const RECT& area : areas) {
-        const uint32_t seedOffset = SeedStep * static_cast<uint32_t>(Games_.size() + 1);
-        if (std::unique_ptr<TGame> game = ShowGame(area, seedOffset))
-            Games_.push_back({area, std::move(game)});
-    }
+    for (const TMonitor& monitor : OtherMonitors()) Add(monitor);
 }
 
 void TMonitorGames::Start() {
-    for (TMonitorGame& game : Games_)
-        if (HANDLE worker = StartWorker(*game.Game)) ApplyPriority(worker);
+    for (TMonitorGame& game : Games_) Play(*game.Game);
 }
 
-void TMonitorGames::EndGone() {
-    const std::vector<RECT> current = OtherMonitors();
+bool TMonitorGames::Follow(bool everyMonitor) {
+    const std::vector<TMonitor> current = OtherMonitors();
+    bool fitted = true;
     for (auto game = Games_.begin(); game != Games_.end();) {
-        if (HasArea(current, game->Area)) {
-            ++game;
+        auto monitor = std::find_if(current.begin(), current.end(),
+                                    [&](const TMonitor& m) { return m.Device == game->Device; });
+        if (monitor == current.end()) {
+            Leave(*game);
+            game = Games_.erase(game);
             continue;
         }
-        Leave(*game);
-        game = Games_.erase(game);
+        if (FitGame(*game->Game, monitor->Area))
+            game->Area = monitor->Area;
+        else
+            fitted = false;
+        ++game;
     }
+    if (!everyMonitor) return fitted;
+    for (const TMonitor& monitor : current) {
+        auto game = std::find_if(Games_.begin(), Games_.end(),
+                                 [&](const TMonitorGame& g) { return g.Device == monitor.Device; });
+        if (game != Games_.end()) continue;
+        if (TGame* added = Add(monitor)) Play(*added);
+    }
+    return fitted;
 }
 
 void TMonitorGames::Left(TGame* left) {
@@ -117,6 +130,15 @@ std::vector<RECT> TMonitorGames::Areas() const {
     std::vector<RECT> areas;
     for (const TMonitorGame& game : Games_) areas.push_back(game.Area);
     return areas;
+}
+
+TGame* TMonitorGames::Add(const TMonitor& monitor) {
+    if (!Registered_) Registered_ = RegisterGameWindowClass(GameClassName);
+    if (!Registered_) return nullptr;
+    std::unique_ptr<TGame> game = ShowGame(monitor.Area, SeedStep * ++Opened_);
+    if (!game) return nullptr;
+    Games_.push_back({monitor.Device, monitor.Area, std::move(game)});
+    return Games_.back().Game.get();
 }
 
 void TMonitorGames::Leave(TMonitorGame& game) {

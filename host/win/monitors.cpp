@@ -2,18 +2,18 @@
 
 namespace {
 
-BOOL CALLBACK CollectOtherMonitor(HMONITOR monitor, HDC, RECT* area, LPARAM rects) {
-    MONITORINFO info = {};
+BOOL CALLBACK CollectOtherMonitor(HMONITOR monitor, HDC, RECT*, LPARAM monitors) {
+    MONITORINFOEXA info = {};
     info.cbSize = sizeof info;
     if (GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY))
-        reinterpret_cast<std::vector<RECT>*>(rects)->push_back(*area);
+        reinterpret_cast<std::vector<TMonitor>*>(monitors)->push_back({info.szDevice, info.rcMonitor});
     return TRUE;
 }
 
 }  // namespace
 
-std::vector<RECT> OtherMonitors() {
-    std::vector<RECT> others;
+std::vector<TMonitor> OtherMonitors() {
+    std::vector<TMonitor> others;
     EnumDisplayMonitors(nullptr, nullptr, CollectOtherMonitor, reinterpret_cast<LPARAM>(&others));
     return others;
 }

@@ -2,8 +2,14 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
-std::vector<RECT> OtherMonitors();
+struct TMonitor {
+    std::string Device;  // the display device's name: the same monitor after a resize
+    RECT Area;
+};
+
+std::vector<TMonitor> OtherMonitors();
 
 bool HasArea(const std::vector<RECT>& areas, const RECT& area);

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr UINT RefitMs = 50;
+
 // The monitors other than the primary one: with "Every monitor" a game of their own,
 // and a black cover wherever there is none.
 void FillOtherMonitors() {
@@ -45,6 +47,29 @@ int32_t PlayFullScreen(int32_t width, int32_t height) {
 }
 
 }  // namespace
+
+bool FitGame(TGame& game, const RECT& area) {
+    TLockScope lock(game.Lock, WindowLockMs);
+    if (!lock.Owned() || game.Engine.Dissolving) return false;
+    HWND window = game.Screen.Window;
+    RECT now = {};
+    GetWindowRect(window, &now);
+    if (EqualRect(&now, &area)) return true;
+    SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    game.Screen.SetWindow(window);       // a new layout and back buffer for the new client
+    InvalidateRect(window, nullptr, FALSE);  // the paint draws the whole picture
+    return true;
+}
+
+void FollowDisplays() {
+    RECT desktop = {};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const bool primaryFitted = FitGame(PrimaryGame, desktop);
+    const bool othersFitted = MonitorGames.Follow(Settings.EveryMonitor);
+    MonitorCovers.Rebuild(MonitorGames.Areas());
+    if (!primaryFitted || !othersFitted) SetTimer(SaverWindow, RefitTimer, RefitMs, nullptr);
+}
 
 int32_t MessageLoop(HWND window) {
     MSG msg = {};
