@@ -56,7 +56,7 @@ int32_t CountChanged(const TScreenShot& a, const TScreenShot& b, const RECT& are
     return changed;
 }
 
-int32_t CountColors(const TScreenShot& shot, const RECT& area) {
+int32_t CountColors(const TScreenShot& shot, const RECT& area, int32_t enough) {
     std::vector<uint32_t> seen;
     for (int32_t y = area.top; y < area.bottom; ++y)
         for (int32_t x = area.left; x < area.right; ++x) {
@@ -64,7 +64,7 @@ int32_t CountColors(const TScreenShot& shot, const RECT& area) {
             bool known = false;
             for (uint32_t s : seen) known = known || s == p;
             if (!known) seen.push_back(p);
-            if (seen.size() > 1000) return int32_t(seen.size());
+            if (int32_t(seen.size()) > enough) return int32_t(seen.size());
         }
     return int32_t(seen.size());
 }

@@ -23,8 +23,9 @@ TScreenShot ReadScreen();
 RECT OtherMonitor();
 // Pixels inside area (screen coordinates) that differ between a and b.
 int32_t CountChanged(const TScreenShot& a, const TScreenShot& b, const RECT& area);
-// Number of distinct colors in area; a black or one-color screen gives 1.
-int32_t CountColors(const TScreenShot& shot, const RECT& area);
+// Number of distinct colors in area, counted until there are more than enough; a black
+// or one-color screen gives 1.
+int32_t CountColors(const TScreenShot& shot, const RECT& area, int32_t enough = 1000);
 
 // Input, posted to the window's queue so it reaches its window procedure.
 void PostKey(HWND window, WORD virtualKey);

@@ -23,8 +23,9 @@ RECT ToScreen(const TRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 bool FullFrame(const TScreenShot& shot, const TLayout& layout) {
     const RECT panel = {0, 0, layout.GlassRect.left, layout.GlassRect.bottom};
-    return CountColors(shot, ToScreen(layout.GlassRect)) > 1 && CountColors(shot, panel) > 50 &&
-           CountColors(shot, ToScreen(layout.TimeBox)) > 1;
+    // Counted only as far as needed: a whole count of a 4K panel takes longer than its paint.
+    return CountColors(shot, ToScreen(layout.GlassRect), 1) > 1 && CountColors(shot, panel, 50) > 50 &&
+           CountColors(shot, ToScreen(layout.TimeBox), 1) > 1;
 }
 
 // Milliseconds from CreateProcess to the first full frame; -1 when none came.
