@@ -123,12 +123,21 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
+// Loaded for the dialog alone: as an import, the controls' set-up delayed every
+// full-screen start's first frame. By name, as the import was, so the manifest's
+// version 6 is the one loaded.
 int32_t RunConfigDialog() {
+    using TInitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE controlsLibrary = LoadLibraryA("comctl32.dll");
+    auto initControls = controlsLibrary ? reinterpret_cast<TInitControls>(reinterpret_cast<void*>(
+                                              GetProcAddress(controlsLibrary, "InitCommonControlsEx")))
+                                        : nullptr;
     // XP builds the version-6 controls the manifest asks for only after this call.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (initControls) initControls(&controls);
     const INT_PTR result = DialogBoxParamA(Instance, MAKEINTRESOURCEA(IDD_CONFIG),
                                            GetForegroundWindow(), ConfigDialogProc, 0);
     if (result < 0) Trace(SystemErrorText(GetLastError()).c_str());
+    if (controlsLibrary) FreeLibrary(controlsLibrary);
     return 0;
 }
