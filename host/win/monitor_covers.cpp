@@ -52,9 +52,12 @@ void TMonitorCovers::Cover(const std::vector<RECT>& taken) {
         if (HWND cover = CreateCover(area)) Windows_.push_back(cover);
 }
 
+// The new covers first: no moment shows a monitor's desktop.
 void TMonitorCovers::Rebuild(const std::vector<RECT>& taken) {
-    DestroyCovers();
+    std::vector<HWND> old;
+    old.swap(Windows_);
     Cover(taken);
+    for (HWND cover : old) DestroyWindow(cover);
 }
 
 void TMonitorCovers::Remove() {

@@ -49,15 +49,18 @@ int32_t PlayFullScreen(int32_t width, int32_t height) {
 }  // namespace
 
 bool FitGame(TGame& game, const RECT& area) {
-    TLockScope lock(game.Lock, WindowLockMs);
-    if (!lock.Owned() || game.Engine.Dissolving) return false;
     HWND window = game.Screen.Window;
     RECT now = {};
     GetWindowRect(window, &now);
-    if (EqualRect(&now, &area)) return true;
-    SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left,
-                 area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    game.Screen.SetWindow(window);       // a new layout and back buffer for the new client
+    const int32_t width = area.right - area.left, height = area.bottom - area.top;
+    // Windows may have resized the window itself: the layout is checked against its size.
+    const bool placed = EqualRect(&now, &area) != FALSE;
+    if (placed && game.Screen.Width == width && game.Screen.Height == height) return true;
+    TLockScope lock(game.Lock, WindowLockMs);
+    if (!lock.Owned() || game.Engine.Dissolving) return false;
+    if (!placed)
+        SetWindowPos(window, nullptr, area.left, area.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    game.Screen.SetWindow(window);           // a new layout and back buffer for the new client
     InvalidateRect(window, nullptr, FALSE);  // the paint draws the whole picture
     return true;
 }
