@@ -57,8 +57,14 @@ if(ROWFALL_TESTS)
   file(GLOB windows_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/windows/*.cpp)
   add_executable(windows_tests ${windows_tests})
   target_link_libraries(windows_tests rowfall_win screen_input gtest_main)
-  add_test(NAME windows_tests COMMAND windows_tests)
+  add_test(NAME windows_tests COMMAND windows_tests --gtest_filter=-TwoMonitor*)
   set_tests_properties(windows_tests PROPERTIES ENVIRONMENT "${WINE_ENV}" TIMEOUT 1200)
+  # The monitor games' cases on a virtual screen of two monitors (the e2e tier's).
+  add_test(NAME windows_two_monitors
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/two-monitors.sh $<TARGET_FILE:windows_tests>
+                   --gtest_filter=TwoMonitor*)
+  set_tests_properties(windows_two_monitors PROPERTIES
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-two-monitors" TIMEOUT 300)
 
   include(${CMAKE_SOURCE_DIR}/e2e/e2e.cmake OPTIONAL)
 endif()

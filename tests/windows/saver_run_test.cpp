@@ -239,16 +239,6 @@ TEST_F(SaverRun, TheGameRestsWhileTheDisplayIsOff) {
     DisplayOn = nullptr;
 }
 
-std::vector<int32_t> WellOf(TGame& game) {
-    TLockScope lock(game.Lock);
-    return std::vector<int32_t>(std::begin(game.Engine.Glass), std::end(game.Engine.Glass));
-}
-
-bool Played(const std::vector<int32_t>& well) {
-    for (int32_t cell : well)
-        if (cell) return true;
-    return false;
-}
 
 // A second game beside the primary one, with engine, screen, lock and worker of its
 // own: the two play apart, and their folds meet in the one high-score list.

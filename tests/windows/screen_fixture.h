@@ -9,6 +9,7 @@
 #include "engine/palette.h"
 #include "bench/win/screen_tool.h"
 #include "engine/rect.h"
+#include "engine/win/lock_scope.h"
 #include "host/win/host_state.h"
 #include "pacing/win/saver_objects.h"
 #include "settings/settings.h"
@@ -63,6 +64,18 @@ inline int CountOtherOutside(const TPixels& p, const std::vector<TRect>& allowed
         }
     }
     return count;
+}
+
+// A game's well, read under its lock; played once any cell is taken.
+inline std::vector<int32_t> WellOf(TGame& game) {
+    TLockScope lock(game.Lock);
+    return std::vector<int32_t>(std::begin(game.Engine.Glass), std::end(game.Engine.Glass));
+}
+
+inline bool Played(const std::vector<int32_t>& well) {
+    for (int32_t cell : well)
+        if (cell) return true;
+    return false;
 }
 
 class TScreenTest : public testing::Test {
