@@ -17,39 +17,29 @@ uint32_t RowColour(const TScreenShot& shot, int32_t left, int32_t right, int32_t
     return colour;
 }
 
-// What is wrong with the panel boxes on the screen: empty when each shows its whole
-// sunk frame where the layout for the screen puts it, dark above, light below.
+// The panel boxes that do not show their whole sunk frame (dark above, light below)
+// where the layout for the screen puts them; empty when all do.
 std::string FrameFaults(const TScreenShot& shot, const RECT& screen) {
     const TLayout layout = ComputeLayout({screen.left, screen.top, screen.right, screen.bottom});
     std::string faults;
     for (const TRect& box : {layout.ScoreBox, layout.LinesBox, layout.TimeBox, layout.ScoresBox}) {
-        const std::string where = "box " + std::to_string(box.left) + "," + std::to_string(box.top) +
-                                  "-" + std::to_string(box.right) + "," + std::to_string(box.bottom);
-        if (box.left - 4 < screen.left || box.top - 4 < screen.top || box.right + 4 > screen.right ||
-            box.bottom + 4 > screen.bottom) {
-            faults += where + " off the screen; ";
-            continue;
-        }
+        const bool inside = box.left - 4 >= screen.left && box.top - 4 >= screen.top &&
+                            box.right + 4 <= screen.right && box.bottom + 4 <= screen.bottom;
         // Along the box's own width: at 3:4 the list's frame meets the well's.
-        const uint32_t dark = RowColour(shot, box.left, box.right, box.top - 3);
-        const uint32_t light = RowColour(shot, box.left, box.right, box.bottom + 3);
+        const uint32_t dark = inside ? RowColour(shot, box.left, box.right, box.top - 3) : 0xFFFFFFFFu;
+        const uint32_t light = inside ? RowColour(shot, box.left, box.right, box.bottom + 3) : dark;
         if (dark == 0xFFFFFFFFu || light == 0xFFFFFFFFu || dark == light)
-            faults += where + " without its frame; ";
+            faults += "box at " + std::to_string(box.left) + "," + std::to_string(box.top) + "; ";
     }
     return faults;
-}
-
-RECT Screen() {
-    RECT screen = {};
-    GetWindowRect(GetDesktopWindow(), &screen);
-    return screen;
 }
 
 TEST_F(Shapes, EveryBoxShowsItsWholeFrame) {
     TProcess saver;
     HWND window = StartSaver(saver);
     ASSERT_NE(window, nullptr);
-    const RECT screen = Screen();
+    RECT screen = {};
+    GetWindowRect(GetDesktopWindow(), &screen);
     EXPECT_EQ(FrameFaults(ReadScreen(), screen), "") << "on " << screen.right << "x" << screen.bottom;
     PostKey(window, VK_ESCAPE);
     EXPECT_TRUE(EndsWithZero(saver));
