@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a Windows build's tests with one Wine server kept alive for the whole run.
-build="$1"
+build="$(cd "$1" && pwd)"  # the prefix path must be absolute
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 export WINEPREFIX="$build/wineprefix"
 . "$here/wine-env.sh"
