@@ -3,6 +3,7 @@
 // a monitor plugged in after the start.
 #include <windows.h>
 
+#include "bench/win/parked_worker.h"
 #include "e2e/screen_input.h"
 #include "e2e/wait_until.h"
 #include "host/win/monitor_games.h"
@@ -14,7 +15,7 @@ const char GameClass[] = "Korvex Rowfall Monitor Game";
 
 class TwoMonitorGames : public TScreenTest {};
 
-TEST_F(TwoMonitorGames, AMonitorWithoutAGameGetsOneThatPlaysThere) {
+TEST_F(TwoMonitorGames, AMonitorWithoutAGameGetsOneThatPlaysThereAndFollowsIt) {
     const RECT other = OtherMonitor();
     ASSERT_FALSE(IsRectEmpty(&other)) << "this test needs a second monitor";
     Open(160, 120);
@@ -35,6 +36,19 @@ TEST_F(TwoMonitorGames, AMonitorWithoutAGameGetsOneThatPlaysThere) {
     EXPECT_TRUE(MonitorGames.Follow(true));
     EXPECT_EQ(FindWindowExA(nullptr, window, GameClass, nullptr), nullptr) << "a second game";
     EXPECT_EQ(FindWindowA(GameClass, nullptr), window);
+
+    // A game off its monitor's rectangle whose worker stands inside its lock: the window
+    // thread does not wait for it, and the fit comes once the worker goes on.
+    TParkedWorker parking;
+    ASSERT_TRUE(parking.CatchInside(game.Worker, game.Lock, PatienceMs));
+    SetWindowPos(window, nullptr, other.left, other.top, 320, 240, SWP_NOZORDER | SWP_NOACTIVATE);
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(MonitorGames.Follow(true)) << "fitted while its worker held the lock";
+    EXPECT_LT(GetTickCount() - start, 1000u) << "the window thread waited for the worker";
+    ResumeThread(game.Worker);
+    EXPECT_TRUE(WaitUntil([] { return MonitorGames.Follow(true); }));
+    GetWindowRect(window, &area);
+    EXPECT_TRUE(EqualRect(&area, &other) && game.Screen.Width == other.right - other.left);
 
     MonitorGames.End();
     EXPECT_EQ(FindWindowA(GameClass, nullptr), nullptr) << "its window outlived the end";
