@@ -1,5 +1,7 @@
 #include "e2e/screen_input.h"
 
+#include "engine/win/top_down_dib.h"
+
 TScreenShot ReadScreen() {
     TScreenShot shot;
     HDC screen = GetDC(nullptr);
@@ -7,13 +9,7 @@ TScreenShot ReadScreen() {
     shot.Top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     shot.Width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
     shot.Height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = shot.Width;
-    info.bmiHeader.biHeight = -shot.Height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDib(shot.Width, shot.Height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(screen);

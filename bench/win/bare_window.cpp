@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/win/top_down_dib.h"
+
 namespace {
 
 void PaintOnce(HWND window) {
@@ -17,13 +19,7 @@ void PaintOnce(HWND window) {
     std::vector<uint32_t> pixels(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) pixels[size_t(y) * width + x] = uint32_t(x * 7 ^ y * 13) & 0xFFFFFF;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDib(width, height);
     SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
     EndPaint(window, &paint);
 }

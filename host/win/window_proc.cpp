@@ -47,12 +47,7 @@ LRESULT OnPaint(HWND window) {
 }
 
 // The clock waits for the next tick rather than for a busy worker.
-LRESULT OnTimer(HWND window, UINT_PTR timer) {
-    if (timer == RefitTimer) {
-        KillTimer(window, RefitTimer);
-        FollowDisplays();
-        return 0;
-    }
+LRESULT OnClockTimer(HWND window) {
     TGame& game = GameOf(window);
     if (!DisplayIsOn()) return 0;
     TLockScope lock(game.Lock, WindowLockMs);
@@ -86,6 +81,13 @@ LRESULT OnEndSession(WPARAM ending) {
     return 0;
 }
 
+// A fit after a display change that had to wait, tried again.
+LRESULT OnRefitTimer(HWND window) {
+    KillTimer(window, RefitTimer);
+    FollowDisplays();
+    return 0;
+}
+
 // A monitor plugged in, removed or resized: every window of the run follows (every
 // top-level window hears of it; the saver window answers for all).
 LRESULT OnDisplayChange(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -109,7 +111,7 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CREATE: SetTimer(window, ClockTimer, 1000, nullptr); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: return OnPaint(window);
-    case WM_TIMER: return OnTimer(window, wParam);
+    case WM_TIMER: return wParam == RefitTimer ? OnRefitTimer(window) : OnClockTimer(window);
     case WM_ENDSESSION: return OnEndSession(wParam);
     case WM_DISPLAYCHANGE: return OnDisplayChange(window, wParam, lParam);
     case WM_POWERBROADCAST: return OnPowerBroadcast(window, wParam, lParam);

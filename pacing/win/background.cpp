@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "engine/win/top_down_dib.h"
 #include "pacing/texture.h"
 #include "pacing/win/form.h"
 #include "settings/settings.h"
@@ -13,7 +14,7 @@ std::vector<uint32_t> TexturePixels() {
     for (int32_t y = 0; y < TextureHeight; ++y)
         for (int32_t x = 0; x < TextureWidth; ++x) {
             const TColor c = Ramp[HeightAt(x, y)];
-            pixels[size_t(y) * TextureWidth + x] = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+            pixels[size_t(y) * TextureWidth + x] = RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c);
         }
     return pixels;
 }
@@ -26,13 +27,7 @@ bool TForm::MakeBackground() {
     if (!Background) return false;
     GenerateTexture(Settings.Palette);
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = TextureWidth;
-    info.bmiHeader.biHeight = -TextureHeight;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDib(TextureWidth, TextureHeight);
     const std::vector<uint32_t> pixels = TexturePixels();
     if (SetDIBits(WindowDC, Background, 0, TextureHeight, pixels.data(), &info, DIB_RGB_COLORS) !=
         TextureHeight) {

@@ -1,6 +1,6 @@
 #include "engine/trace.h"
-#include "host/win/host_state.h"
 #include "engine/win/lock_scope.h"
+#include "host/win/host_state.h"
 #include "pacing/texture.h"
 #include "pacing/win/game.h"
 #include "presentation/win/paint_area.h"

@@ -1,6 +1,6 @@
-#include "host/win/host_state.h"
-#include "engine/win/lock_scope.h"
 #include "engine/trace.h"
+#include "engine/win/lock_scope.h"
+#include "host/win/host_state.h"
 #include "pacing/win/game.h"
 #include "presentation/clock_text.h"
 #include "presentation/win/band_text.h"

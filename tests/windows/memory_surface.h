@@ -7,17 +7,12 @@
 #include <vector>
 
 #include "engine/palette.h"
+#include "engine/win/top_down_dib.h"
 
 class TMemorySurface {
 public:
     TMemorySurface(int width, int height) : Width(width), Height(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDownDib(width, height);
         void* bits = nullptr;
         Bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         Bits_ = static_cast<uint32_t*>(bits);
