@@ -11,7 +11,8 @@ void SeedRandom(uint32_t seed) {
     DrawRandom();
 }
 
-int32_t DrawRandom() {
-    State = State * 22695477u + 1u;
-    return static_cast<int32_t>((State >> 16) & 0x7FFF);
-}
+int32_t DrawRandom() { return NextRandom(State); }
+
+TRandomRun::TRandomRun() : State_(State) {}
+
+TRandomRun::~TRandomRun() { State = State_; }

@@ -8,8 +8,8 @@ int32_t HeightMap[TextureWidth * TextureHeight];
 namespace {
 
 // A random even step of -60..60, turned back when it would leave 0..255.
-int32_t Perturb(int32_t v) {
-    const int32_t d = 2 * (DrawRandom() % 61) - 60;
+int32_t Perturb(TRandomRun& random, int32_t v) {
+    const int32_t d = 2 * (random.Draw() % 61) - 60;
     const int32_t up = v + d;
     return up > 255 || up < 0 ? v - d : up;
 }
@@ -38,12 +38,13 @@ void MakeRamp(int32_t palette) {
 }
 
 void MakeHeights() {
+    TRandomRun random;
     HeightAt(0, 0) = 128;
-    for (int32_t x = 1; x < TextureWidth; ++x) HeightAt(x, 0) = Perturb(HeightAt(x - 1, 0));
+    for (int32_t x = 1; x < TextureWidth; ++x) HeightAt(x, 0) = Perturb(random, HeightAt(x - 1, 0));
     for (int32_t y = 1; y < TextureHeight; ++y) {
-        HeightAt(0, y) = Perturb(HeightAt(0, y - 1));
+        HeightAt(0, y) = Perturb(random, HeightAt(0, y - 1));
         for (int32_t x = 1; x < TextureWidth; ++x)
-            HeightAt(x, y) = Perturb((HeightAt(x, y - 1) + HeightAt(x - 1, y)) / 2);
+            HeightAt(x, y) = Perturb(random, (HeightAt(x, y - 1) + HeightAt(x - 1, y)) / 2);
     }
 }
 

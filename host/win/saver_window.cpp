@@ -26,6 +26,7 @@ void FillOtherMonitors() {
 // The part of the full-screen run between showing the window and saving.
 int32_t PlayFullScreen(int32_t width, int32_t height) {
     if (!CreateSaverWindow(width, height, nullptr)) return 0;
+    UpdateWindow(SaverWindow);  // the first frame before the rest of the set-up
     FillOtherMonitors();
     TDisplayNotices displayNotices(SaverWindow);
     BOOL previous = FALSE;

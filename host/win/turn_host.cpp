@@ -22,7 +22,12 @@ void TSaverTurnHost::UnlockGame() { ReleaseMutex(Game_.Lock); }
 
 bool TSaverTurnHost::HasDevice() { return Game_.Screen.WindowDC && Game_.Screen.BackDC; }
 
-void TSaverTurnHost::ClearScreen() { Game_.Screen.ClearScreen(); }
+void TSaverTurnHost::ClearScreen() {
+    TForm& screen = Game_.Screen;
+    // The window's first paint has drawn the picture the first call would draw again.
+    if (!screen.Started && screen.Painted) return;
+    screen.ClearScreen();
+}
 
 void TSaverTurnHost::ShowScore() { Game_.Screen.ShowScore(); }
 

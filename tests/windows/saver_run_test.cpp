@@ -240,6 +240,28 @@ TEST_F(SaverRun, TheGameRestsWhileTheDisplayIsOff) {
 }
 
 
+// A window whose first paint could not draw (the lock busy, the display off) is left
+// to the worker: its first turn draws the whole picture and shows it.
+TEST_F(SaverRun, TheFirstTurnDrawsWhatNoPaintHasDrawn) {
+    Open(160, 120);
+    Form.Started = false;  // as in a fresh run
+    DisplayOn = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    HBRUSH black = CreateSolidBrush(0);
+    const RECT all = {0, 0, Form.Width, Form.Height};
+    FillRect(Form.WindowDC, &all, black);
+    DeleteObject(black);
+    ASSERT_NE(StartWorker(PrimaryGame), nullptr);
+    const TRect& well = Form.GlassRect;
+    EXPECT_TRUE(WaitUntil([&] {
+        TLockScope lock(PrimaryGame.Lock);
+        return Screen().At(well.right + 3, well.bottom + 3) == HighlightColor;
+    })) << "the first turn left the window without its picture";
+    SetEvent(StopEvent);
+    EXPECT_TRUE(JoinWorker(PrimaryGame, PatienceMs));
+    CloseHandle(DisplayOn);
+    DisplayOn = nullptr;
+}
+
 // A second game beside the primary one, with engine, screen, lock and worker of its
 // own: the two play apart, and their folds meet in the one high-score list.
 TEST_F(SaverRun, TwoGamesPlayApartAndFoldIntoOneList) {
