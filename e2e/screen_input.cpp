@@ -3,12 +3,18 @@
 #include "engine/win/top_down_dib.h"
 
 TScreenShot ReadScreen() {
+    const int32_t left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return ReadScreen({left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       top + GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+}
+
+TScreenShot ReadScreen(const RECT& area) {
     TScreenShot shot;
     HDC screen = GetDC(nullptr);
-    shot.Left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    shot.Top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    shot.Width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    shot.Height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    shot.Left = area.left;
+    shot.Top = area.top;
+    shot.Width = area.right - area.left;
+    shot.Height = area.bottom - area.top;
     const BITMAPINFO info = TopDownDib(shot.Width, shot.Height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

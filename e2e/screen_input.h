@@ -19,6 +19,7 @@ struct TScreenShot {
     }
 };
 TScreenShot ReadScreen();
+TScreenShot ReadScreen(const RECT& area);  // that part of it alone
 // The first monitor that is not the primary one; empty when there is none.
 RECT OtherMonitor();
 // Pixels inside area (screen coordinates) that differ between a and b.

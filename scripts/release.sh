@@ -16,14 +16,8 @@ name="korvex-rowfall-${full_version%.*}"
 SOURCE_DATE_EPOCH="$(git log -1 --format=%ct)"
 export SOURCE_DATE_EPOCH TZ=UTC
 
-build() {  # build DIR TOOLCHAIN
-  cmake -S "$root" -B "$root/build/$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$2" \
-    -DROWFALL_THREADS=win32 -DCMAKE_BUILD_TYPE=Release -DROWFALL_TESTS=OFF \
-    -DCMAKE_EXE_LINKER_FLAGS=-s >/dev/null
-  cmake --build "$root/build/$1" -j "$(nproc)" --target rowfall
-}
-build release-win32 toolchain-win32.cmake
-build release-win64 toolchain-win64.cmake
+"$root/scripts/build-release.sh" release-win32 toolchain-win32.cmake
+"$root/scripts/build-release.sh" release-win64 toolchain-win64.cmake
 scr32=build/release-win32/rowfall.scr
 scr64=build/release-win64/rowfall.scr
 "$root/scripts/check-xp-imports.sh" "$scr32" "$scr64"

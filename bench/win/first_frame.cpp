@@ -21,11 +21,16 @@ constexpr DWORD PatienceMs = 20000;
 
 RECT ToScreen(const TRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-bool FullFrame(const TScreenShot& shot, const TLayout& layout) {
-    const RECT panel = {0, 0, layout.GlassRect.left, layout.GlassRect.bottom};
-    // Counted only as far as needed: a whole count of a 4K panel takes longer than its paint.
-    return CountColors(shot, ToScreen(layout.GlassRect), 1) > 1 && CountColors(shot, panel, 50) > 50 &&
-           CountColors(shot, ToScreen(layout.TimeBox), 1) > 1;
+// Some color beyond one inside area, counted only as far as needed; read from the
+// screen alone, so that the look costs the programs measured little.
+bool ShowsColors(const TRect& area, int32_t enough) {
+    const RECT r = ToScreen(area);
+    return CountColors(ReadScreen(r), r, enough) > enough;
+}
+
+bool FullFrame(const TLayout& layout) {
+    return ShowsColors(layout.TimeBox, 1) && ShowsColors(layout.GlassRect, 1) &&
+           ShowsColors({0, 0, layout.GlassRect.left, layout.GlassRect.bottom}, 50);
 }
 
 // Milliseconds from CreateProcess to the first full frame; -1 when none came.
@@ -40,11 +45,11 @@ int32_t TimeToFrame(const std::string& exe, const char* arguments, const TLayout
         return -1;
     int32_t ms = -1;
     while (GetTickCount() - start < PatienceMs) {
-        if (FullFrame(ReadScreen(), layout)) {
+        if (FullFrame(layout)) {
             ms = int32_t(GetTickCount() - start);
             break;
         }
-        Sleep(2);
+        Sleep(1);
     }
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, PatienceMs);
