@@ -14,17 +14,16 @@
 
 #include "e2e/screen_input.h"
 #include "pacing/layout.h"
+#include "presentation/win/paint_area.h"
 
 namespace {
 
 constexpr DWORD PatienceMs = 20000;
 
-RECT ToScreen(const TRect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 // Some color beyond one inside area, counted only as far as needed; read from the
 // screen alone, so that the look costs the programs measured little.
 bool ShowsColors(const TRect& area, int32_t enough) {
-    const RECT r = ToScreen(area);
+    const RECT r = ToRECT(area);
     return CountColors(ReadScreen(r), r, enough) > enough;
 }
 

@@ -16,6 +16,6 @@ extern HWND SaverWindow;
 extern int32_t MouseMoveCountdown;
 extern POINT LastMousePosition;  // on the screen; a mouse move counts only away from it
 
-extern const char SaverClassName[];  // also the WIN.INI section
+extern const char SaverClassName[];  // the same text as the WIN.INI section (SettingsSection)
 extern const char SaverTitle[];      // the title of every window that shows a game
 

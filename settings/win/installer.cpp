@@ -9,7 +9,6 @@
 namespace {
 
 constexpr UINT PathCapacity = 260;
-constexpr DWORD WidePathCapacity = 32768;
 constexpr UINT LongestWindowsDirectory = 248;  // leaves room for "\system.ini" and its terminator
 const char SaverValue[] = "SCRNSAVE.EXE";
 const wchar_t WideSaverValue[] = L"SCRNSAVE.EXE";

@@ -2,10 +2,6 @@
 
 #include <windows.h>
 
-namespace {
-constexpr DWORD WidePathCapacity = 32768;  // the longest path Windows knows
-}  // namespace
-
 bool ToAnsi(const std::wstring& wide, std::string& ansi) {
     if (wide.empty()) return false;
     BOOL lossy = FALSE;

@@ -1,7 +1,10 @@
 // This program's full path as Windows knows it: never argument zero as typed, which may
 // be relative. Each is "" when it cannot be had.
 #pragma once
+#include <cstdint>
 #include <string>
+
+constexpr uint32_t WidePathCapacity = 32768;  // characters: the longest path Windows knows
 
 // In Unicode: the only form that holds every folder name.
 const wchar_t* ProgramPathW();
